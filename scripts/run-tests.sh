@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# The whole test suite: unit and case tests under AddressSanitizer and
+# UndefinedBehaviorSanitizer, then a short run of every fuzzer on its seeds.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+FUZZ_SECONDS="${FUZZ_SECONDS:-20}"
+
+cmake -S . -B build-asan -G Ninja -DPAVODIN_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
+cmake --build build-asan
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+  ctest --test-dir build-asan --output-on-failure -j"$(nproc)"
+
+CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DPAVODIN_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build build-fuzz
+for fuzzer in $(cat build-fuzz/fuzzers.txt); do
+  name=$(basename "$fuzzer")
+  seeds="fuzz/seeds/$name"
+  work=$(mktemp -d)
+  [ -d "$seeds" ] && cp -r "$seeds"/. "$work"/
+  echo "== $name (${FUZZ_SECONDS}s)"
+  "$fuzzer" -max_total_time="$FUZZ_SECONDS" -timeout=10 -rss_limit_mb=2048 "$work" 2>&1 | tail -n 3
+  rm -rf "$work"
+done
+echo "All tests passed."
