@@ -21,7 +21,8 @@ enum class MessageKind {
   kCharInput,    // code = Windows-1252 byte produced by the key press
   kKeyUp,        // code = virtual key
   kKeyByte,      // code = a key byte queued as it stands (scripted or piped input)
-  kClose,        // close button, Alt+F4, end of piped input
+  kClose,        // close button, Alt+F4
+  kEndOfInput,   // piped key input has ended: no key will ever come again
   kFocusIn,
   kFocusOut,
   kExpose,       // the window must be redrawn from the grids

@@ -22,7 +22,7 @@ void PipedInput::Run() {
     if (n <= 0) break;
     for (ssize_t i = 0; i < n; ++i) messages_->Post(Message::KeyByte(buf[i]));
   }
-  messages_->Post(Message::Of(MessageKind::kClose));
+  messages_->Post(Message::Of(MessageKind::kEndOfInput));
 }
 
 }  // namespace pavodin

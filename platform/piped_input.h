@@ -10,8 +10,8 @@ namespace pavodin {
 
 // Key bytes read from a file descriptor that is not a terminal (a pipe or a
 // file), for scripts: every byte is posted as a key byte as it arrives, and
-// the end of the input is posted as a close request, so the program ends as
-// when its window is closed instead of waiting for keys that cannot come.
+// the end of the input is posted too, so that the program ends as when its
+// window is closed once it needs a key that cannot come.
 class PipedInput {
  public:
   PipedInput(int fd, MessageSource* messages);
