@@ -70,7 +70,7 @@ VideoSettings ReadVideoSettings(const SettingLookup& lookup) {
   int foreground = 15;
   if (auto v = get("CORFUNDO")) background = v->empty() ? 0 : ParseConfigNumber(*v);
   if (auto v = get("CORLETRA")) foreground = v->empty() ? 7 : ParseConfigNumber(*v);
-  s.initial_attr = static_cast<uint8_t>(((background * 16) | foreground) & 0xFF);
+  s.initial_attr = static_cast<uint8_t>(((static_cast<uint32_t>(background) * 16u) | static_cast<uint32_t>(foreground)) & 0xFFu);
 
   // AMPLIF has room for one character only; "8" gives 0, which the magnifier treats as 2.
   if (auto v = get("AMPLIF", 1)) s.magnify_factor = v->empty() ? 0 : (static_cast<unsigned char>((*v)[0]) & 7);

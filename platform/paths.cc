@@ -19,6 +19,11 @@ bool IsDirectory(const std::string& path) {
   return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
+bool HasSuiteConfig(const std::string& dir) {
+  struct stat st;
+  return ::stat((dir + "/KELDAM.INI").c_str(), &st) == 0 || ::stat((dir + "/keldam.ini").c_str(), &st) == 0;
+}
+
 std::string WithoutTrailingSlash(std::string s) {
   while (s.size() > 1 && s.back() == '/') s.pop_back();
   return s;
@@ -42,8 +47,15 @@ std::string ProgramDirectory(const char* argv0) {
 SuitePaths DiscoverSuitePaths(const char* argv0) {
   SuitePaths paths;
   const std::string home = EnvOr("HOME", "/tmp");
-  paths.config_dir = WithoutTrailingSlash(
-      EnvOr("PAVODIN_CONFIG_DIR", EnvOr("XDG_CONFIG_HOME", home + "/.config") + "/pavodin"));
+  const std::string user_dir = EnvOr("XDG_CONFIG_HOME", home + "/.config") + "/pavodin";
+  std::string config = EnvOr("PAVODIN_CONFIG_DIR", "");
+  if (config.empty()) {
+    // The user's own configuration; without one, the one installed with the program.
+    config = user_dir;
+    if (!HasSuiteConfig(user_dir) && HasSuiteConfig(PAVODIN_INSTALL_CONFIG_DIR))
+      config = PAVODIN_INSTALL_CONFIG_DIR;
+  }
+  paths.config_dir = WithoutTrailingSlash(config);
 
   std::string data = EnvOr("PAVODIN_DATA_DIR", "");
   if (data.empty()) {

@@ -8,7 +8,9 @@
 //
 //  Windows                      Linux
 //  Windows directory            the configuration directory: $PAVODIN_CONFIG_DIR, else
-//   (where KELDAM.INI lives)     $XDG_CONFIG_HOME/pavodin, else ~/.config/pavodin
+//   (where KELDAM.INI lives)     $XDG_CONFIG_HOME/pavodin (~/.config/pavodin) when it holds
+//                                a KELDAM.INI, else the installed <sysconfdir>/pavodin
+//                                when that holds one, else ~/.config/pavodin
 //  c:\tarmil (suite folder)     the data directory: $PAVODIN_DATA_DIR, else the data
 //                                installed beside the program (<prefix>/share/pavodin),
 //                                else the source tree's data/ folder (uninstalled runs)
