@@ -34,6 +34,10 @@ WavePlayer::WavePlayer(SoundDevice* device, FileSystem* files, WavHost host)
   work_ = std::make_unique<uint8_t[]>(kWaveBlockSize);
 }
 
+WavePlayer::~WavePlayer() {
+  if (device_open_) device_->Close();
+}
+
 int WavePlayer::WavPlayFile(const std::string& name) {
   if (host_.key_available()) return 0;
   std::string contents, err;

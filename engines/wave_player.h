@@ -18,6 +18,11 @@
 // Single-threaded: every member runs on the program's thread. The device
 // reports finished blocks as kWaveDone messages; the program's message
 // handling must pass each one to WavBlockDone (the console's wave-done hook).
+//
+// Every wait for the device blocks in the host's wait_message until the next
+// message (a block done, a key, a wake-up) and then looks again; the only
+// sleeps are the retries of a busy device (100 ms) and of a full ring when
+// called directly (WavWriteBlock, 50 ms).
 
 namespace pavodin {
 
@@ -45,10 +50,13 @@ class WavePlayer {
  public:
   // `device` and `files` are not owned and must outlive the player.
   WavePlayer(SoundDevice* device, FileSystem* files, WavHost host);
+  // Closes the device if it is open: it must not read the slots after them.
+  ~WavePlayer();
   WavePlayer(const WavePlayer&) = delete;
   WavePlayer& operator=(const WavePlayer&) = delete;
 
-  // Plays a wave file to its end (or until a key). 0 when played or stopped
+  // Plays a wave file to its end (or until a key). `name` is a path as the
+  // FileSystem takes it (the caller maps suite paths). 0 when played or stopped
   // by a key (also when a key was already queued: nothing is played); -1 when
   // the file is missing, unreadable, not a wave file or shorter than its
   // chunks say (what was queued still plays); otherwise the device's code.
@@ -78,7 +86,11 @@ class WavePlayer {
   // the device is in use, 100 attempts 100 ms apart.
   int WavOpenDevice();
 
-  // Hands one block to the device through the next slot (see the .cc).
+  // Hands one block of at most 65,534 bytes to the device through the next
+  // free slot. With all four slots in use it waits up to 40 times 50 ms and
+  // then drops the block. The block is declared at least 256 bytes long, the
+  // rest filled with silence; an 8-bit mono block not exactly 65,534 bytes
+  // long ends on the centre 128. A block the device refuses is dropped.
   void WavWriteBlock(const uint8_t* samples, size_t length);
 
   // The handler of one block-done message: `wparam` names the device,
