@@ -30,6 +30,10 @@ const char* UnprepareMessage(int code) {
 
 WavePlayer::WavePlayer(SoundDevice* device, FileSystem* files, WavHost host)
     : device_(device), files_(files), host_(std::move(host)) {
+  // The console's text hooks may be left out; a message then goes unseen
+  // rather than ending the program.
+  if (!host_.write_text) host_.write_text = [](const std::string&) {};
+  if (!host_.read_line) host_.read_line = [] {};
   for (auto& slot : slots_) slot = std::make_unique<uint8_t[]>(kWaveBlockSize);
   work_ = std::make_unique<uint8_t[]>(kWaveBlockSize);
 }

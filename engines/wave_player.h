@@ -26,8 +26,9 @@
 
 namespace pavodin {
 
-// What the player needs from the program's message loop. All members but
-// `enable_done_handler` must be set.
+// What the player needs from the program's message loop. key_available,
+// pump_messages, wait_message and delay_ms must be set; the others may be
+// left empty.
 struct WavHost {
   // Handles pending messages (so WavBlockDone runs for finished blocks), then
   // answers whether a key is queued, without taking it.
