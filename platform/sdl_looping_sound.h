@@ -7,7 +7,9 @@
 #include "platform/looping_sound.h"
 
 // The console's tone and bell on SDL2 audio: an output of its own, opened
-// for each sound and closed by Stop, so it sounds over the wave player's.
+// for each sound and closed by Stop (or the next sound), so it sounds over
+// the wave player's where the sound server mixes (PulseAudio, PipeWire, ALSA
+// dmix). After the bell the output stays open, silent, until then.
 namespace pavodin {
 
 class SdlLoopingSound : public LoopingSound {
