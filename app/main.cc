@@ -14,15 +14,20 @@
 #include "console/console.h"
 #include "console/program_end.h"
 #include "console/text_device.h"
+#include "engines/console_sound.h"
+#include "engines/wave_player.h"
 #include "platform/clock.h"
 #include "platform/file_system.h"
 #include "platform/message_source.h"
 #include "platform/paths.h"
 #include "platform/piped_input.h"
+#include "platform/sdl_looping_sound.h"
+#include "platform/sdl_sound_device.h"
 #include "platform/terminal_display.h"
 #include "platform/text_stream_display.h"
 #include "speech/speaking.h"
 #include "speech/suite_config.h"
+#include "speech/wave_speech_sink.h"
 
 namespace pavodin {
 namespace {
@@ -40,19 +45,6 @@ class AbsentOptionMenu : public OptionMenu {
   void openOptionMenu(int, int, int, int, uint8_t) override {}
   void addOption(std::string_view, std::string_view) override {}
   int selectOption() override { return 0; }
-};
-
-// Until the program has its sound device the console's tone is silent; the
-// terminal's bell stands for the beep.
-class ConsoleSoundOnDisplay : public ConsoleSound {
- public:
-  explicit ConsoleSoundOnDisplay(Display* display) : display_(display) {}
-  void PlayLoop(std::vector<uint8_t>) override {}
-  void StopLoop() override {}
-  void MessageBeep() override { display_->Beep(); }
-
- private:
-  Display* display_;
 };
 
 std::string ProgramPath(const char* argv0) {
@@ -85,7 +77,8 @@ int Main(int argc, char** argv) {
     display = std::make_unique<TextStreamDisplay>(1);
     piped = std::make_unique<PipedInput>(0, &messages);
   }
-  ConsoleSoundOnDisplay sound(display.get());
+  SdlLoopingSound tone_output;
+  LoopingConsoleSound sound(&tone_output);
 
   ConsoleServices services;
   services.messages = &messages;
@@ -99,7 +92,19 @@ int Main(int argc, char** argv) {
 
   Console console(services);
   TextDevice out(&console);
-  SilentSpeechSink sink;
+  SdlSoundDevice sound_device(&messages);
+  WavHost host;
+  host.key_available = [&console] { return console.KeyAvailable(); };
+  host.pump_messages = [&console] { console.PumpMessages(); };
+  host.wait_message = [&console] { console.WaitMessage(); };
+  host.delay_ms = [&console](int ms) { console.DelayMs(static_cast<uint16_t>(ms)); };
+  host.write_text = [&out](const std::string& text) { out.WriteLine(text); };
+  host.read_line = [&out] { out.ReadLine(); };
+  host.enable_done_handler = [&console] { console.EnableWaveDoneHandler(true); };
+  WavePlayer player(&sound_device, &files, host);
+  console.SetWaveDoneHandler(
+      [&player](std::uintptr_t wparam, std::uintptr_t lparam) { player.WavBlockDone(wparam, lparam); });
+  WaveSpeechSink sink(&player);
   Speech speech(&console, &out, &files, &sink);
   Messages catalogue(&console, &out, &speech);
   AbsentCommands commands;
