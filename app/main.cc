@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/messages.h"
+#include "app/option_menu.h"
 #include "app/program.h"
 #include "console/console.h"
 #include "console/program_end.h"
@@ -32,19 +33,12 @@
 namespace pavodin {
 namespace {
 
-// The commands and the option menu that are not in the program yet: they do nothing.
+// The commands that are not in the program yet: they do nothing.
 class AbsentCommands : public Commands {
  public:
   void generateCommand() override {}
   void printCommand() override {}
   void editInitialFormattingCommand() override {}
-};
-
-class AbsentOptionMenu : public OptionMenu {
- public:
-  void openOptionMenu(int, int, int, int, uint8_t) override {}
-  void addOption(std::string_view, std::string_view) override {}
-  int selectOption() override { return 0; }
 };
 
 std::string ProgramPath(const char* argv0) {
@@ -108,7 +102,7 @@ int Main(int argc, char** argv) {
   Speech speech(&console, &out, &files, &sink);
   Messages catalogue(&console, &out, &speech);
   AbsentCommands commands;
-  AbsentOptionMenu menu;
+  SpokenOptionMenu menu(&console, &out, &speech);
   Program program({&console, &out, &speech, &catalogue, &config, &commands, &menu});
 
   std::vector<std::string> args(argv + 1, argv + argc);

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -28,7 +29,14 @@ class ScriptedMessages : public MessageSource {
   }
   void Wait() override {
     ++waits;
-    if (queue.empty()) queue.push_back(Message::Of(MessageKind::kEndOfInput));
+    if (on_wait) on_wait();
+    if (!queue.empty()) return;
+    if (!typed_when_waiting.empty()) {
+      queue.push_back(typed_when_waiting.front());
+      typed_when_waiting.pop_front();
+      return;
+    }
+    queue.push_back(Message::Of(MessageKind::kEndOfInput));
   }
   void Post(const Message& msg) override { queue.push_back(msg); }
 
@@ -37,8 +45,16 @@ class ScriptedMessages : public MessageSource {
     for (char c : bytes) queue.push_back(Message::KeyByte(static_cast<uint8_t>(c)));
   }
 
+  // Keys a user types one at a time, each when the program waits for one.
+  void TypeWhenWaiting(std::string_view bytes) {
+    for (char c : bytes) typed_when_waiting.push_back(Message::KeyByte(static_cast<uint8_t>(c)));
+  }
+
   std::deque<Message> queue;
+  std::deque<Message> typed_when_waiting;
   int waits = 0;
+  // Called whenever the program blocks: a test looks at the screen there.
+  std::function<void()> on_wait;
 };
 
 // A display that keeps what it was told.
