@@ -1,6 +1,9 @@
 #include "speech/speaking.h"
 
 #include <cstdio>
+#include <random>
+
+#include "speech/signal_sounds.h"
 
 namespace pavodin {
 namespace {
@@ -11,6 +14,9 @@ std::string AsDirectory(std::string dir) {
 }
 
 }  // namespace
+
+Speech::Speech(Console* console, TextDevice* out, FileSystem* files, SpeechSink* sink)
+    : console_(console), out_(out), files_(files), sink_(sink), click_(ClickImage(std::random_device{}())) {}
 
 void Speech::InitSpeech(int /*speed*/, std::string_view prompts_dir, SuiteConfig* config) {
   prompts_dir_ = AsDirectory(config->MapPath(prompts_dir));
@@ -76,7 +82,13 @@ bool Speech::PromptExists(std::string_view name) { return files_->FileExists(Pro
 void Speech::PlayBeep() {
   WaitPendingSpeech();
   while (console_->KeyAvailable()) console_->NextKey();
-  sink_->PlayBeep();
+  sink_->PlayImage(BeepImage(), false);
+  WaitUntilSilent();
+}
+
+void Speech::PlayRepeatClick() {
+  WaitPendingSpeech();
+  sink_->PlayImage(click_, true);
   WaitUntilSilent();
 }
 

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "console/console.h"
 #include "console/text_device.h"
@@ -20,8 +21,7 @@ namespace pavodin {
 
 class Speech {
  public:
-  Speech(Console* console, TextDevice* out, FileSystem* files, SpeechSink* sink)
-      : console_(console), out_(out), files_(files), sink_(sink) {}
+  Speech(Console* console, TextDevice* out, FileSystem* files, SpeechSink* sink);
 
   // Reads the directories of recorded prompts and letters. `prompts_dir` is
   // the program's own prompt directory (a configured Windows-style path).
@@ -35,6 +35,9 @@ class Speech {
   bool PromptExists(std::string_view name);
   // Drains the key queue, then plays the end-of-list beep and waits.
   void PlayBeep();
+  // The short click (a repeated character, a carried-out tag), played to its
+  // end unless a key cuts it short.
+  void PlayRepeatClick();
   // NextKey, StopSpeech, the byte said from its recorded file, nothing written.
   uint8_t ReadKeyEcho();
   // Reads a key with the time on F8 and a spoken and written echo. `extended`
@@ -64,6 +67,7 @@ class Speech {
   std::string prompts_dir_;
   std::string letters_dir_;
   bool speech_pending_ = true;
+  std::vector<uint8_t> click_;
 };
 
 }  // namespace pavodin

@@ -3,6 +3,8 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
+#include <cstdint>
 
 // What the speaking operations hand to whatever produces sound: texts to
 // speak, recorded files to play, the beep. The producers (wave player,
@@ -15,10 +17,12 @@ class SpeechSink {
   virtual ~SpeechSink() = default;
   // Starts speaking a Windows-1252 text; returns while it sounds.
   virtual void SpeakText(std::string_view text) = 0;
-  // Starts playing a recorded RIFF/WAVE file; false when it cannot be played.
+  // Plays a recorded RIFF/WAVE file to its end or until a key is waiting;
+  // false when it cannot be played.
   virtual bool PlayFile(const std::string& path) = 0;
-  // Starts the end-of-list beep.
-  virtual void PlayBeep() = 0;
+  // Starts a RIFF/WAVE image in memory (signal sounds). `uncut`: played
+  // whole even when speech is being compressed.
+  virtual void PlayImage(const std::vector<uint8_t>& image, bool uncut) = 0;
   // Whether anything still sounds.
   virtual bool Busy() = 0;
   // Silences everything at once.
@@ -30,7 +34,7 @@ class SilentSpeechSink : public SpeechSink {
  public:
   void SpeakText(std::string_view) override {}
   bool PlayFile(const std::string&) override { return false; }
-  void PlayBeep() override {}
+  void PlayImage(const std::vector<uint8_t>&, bool) override {}
   bool Busy() override { return false; }
   void Stop() override {}
 };

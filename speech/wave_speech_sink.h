@@ -9,7 +9,7 @@
 
 namespace pavodin {
 
-// Recorded files and the beep through the wave player. Texts are not
+// Recorded files and signal sounds through the wave player. Texts are not
 // spoken: no synthesizer is built in yet.
 class WaveSpeechSink : public SpeechSink {
  public:
@@ -17,12 +17,9 @@ class WaveSpeechSink : public SpeechSink {
 
   void SpeakText(std::string_view) override {}
   bool PlayFile(const std::string& path) override { return player_->WavPlayFile(path) == 0; }
-  void PlayBeep() override;
+  void PlayImage(const std::vector<uint8_t>& image, bool uncut) override;
   bool Busy() override { return player_->WavIsPlaying(); }
   void Stop() override { player_->WavStop(); }
-
-  // The end-of-list beep: 512 samples of 8-bit sound at 11025 per second.
-  static std::vector<uint8_t> BeepImage();
 
  private:
   WavePlayer* player_;

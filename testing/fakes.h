@@ -128,7 +128,10 @@ class RecordingSpeechSink : public SpeechSink {
     said.push_back("file:" + path);
     return true;
   }
-  void PlayBeep() override { said.push_back("beep"); }
+  // The beep and the click are told apart by their length.
+  void PlayImage(const std::vector<uint8_t>& image, bool) override {
+    said.push_back(image.size() == 44 + 512 ? "beep" : image.size() == 44 + 256 ? "click" : "image");
+  }
   bool Busy() override { return false; }
   void Stop() override { ++stops; }
 
