@@ -1,5 +1,7 @@
 #include "app/messages.h"
 
+#include "platform/text_util.h"
+
 namespace pavodin {
 namespace {
 
@@ -70,7 +72,7 @@ void Messages::showStatusMessage(std::string_view key) {
 
 uint8_t Messages::readUpperKey() {
   const uint8_t key = speech_->ReadKeyEcho();
-  return (key >= 'a' && key <= 'z') ? static_cast<uint8_t>(key - 32) : key;
+  return UpperKey(key);
 }
 
 }  // namespace pavodin

@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
+#include "platform/text_util.h"
+
 namespace pavodin {
 namespace {
-
-uint8_t Upper(uint8_t c) { return (c >= 'a' && c <= 'z') ? static_cast<uint8_t>(c - 32) : c; }
 
 bool StartsSearch(uint8_t c) {
   return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '*' ||
@@ -90,7 +90,7 @@ int SpokenOptionMenu::FirstLetterSearch(int current, uint8_t c) const {
     if (current > count()) return count() + 1;
     const std::string& text = TextOf(current);
     const size_t first = text.find_first_not_of(' ');
-    if (first != std::string::npos && Upper(static_cast<uint8_t>(text[first])) == Upper(c)) return current;
+    if (first != std::string::npos && UpperKey(static_cast<uint8_t>(text[first])) == UpperKey(c)) return current;
   }
 }
 

@@ -1,6 +1,7 @@
 #include "app/program.h"
 
 #include "platform/text_encoding.h"
+#include "platform/text_util.h"
 
 namespace pavodin {
 namespace {
@@ -9,15 +10,6 @@ constexpr uint8_t kEnter = 13;
 constexpr uint8_t kEsc = 27;
 constexpr uint8_t kHelpMenuKeys[] = {'G', 'I', 'N', kEsc};
 constexpr const char* kHelpKeys[] = {"PVAJP01", "PVAJP02", "PVAJP03", "PVAJP09"};
-
-uint8_t Upper(uint8_t c) { return (c >= 'a' && c <= 'z') ? static_cast<uint8_t>(c - 32) : c; }
-
-std::string TrimBlanks(const std::string& s) {
-  size_t b = 0, e = s.size();
-  while (b < e && static_cast<uint8_t>(s[b]) <= 32) ++b;
-  while (e > b && static_cast<uint8_t>(s[e - 1]) <= 32) --e;
-  return s.substr(b, e - b);
-}
 
 }  // namespace
 
@@ -34,7 +26,7 @@ void Program::startUp(const std::vector<std::string>& args) {
   showBanner();
   const std::string prompts_dir = p_.config->ReadSuiteSetting("PAVODIN", "DIRPAVODIN");
   p_.speech->InitSpeech(0, prompts_dir, p_.config);
-  input_file_name_ = args.empty() ? std::string() : TrimBlanks(args.back());
+  input_file_name_ = args.empty() ? std::string() : std::string(TrimBlanks(args.back()));
 
   // The title shows the name in the console's own code page.
   std::string title = "Pavodin " + FileTextToCp1252(input_file_name_);
@@ -53,7 +45,7 @@ void Program::commandLoop() {
     p_.speech->ReadKeySpoken(&choice, &extended);
     p_.out->WriteLine();
     if (extended == 80) choice = runHelpMenu();
-    choice = Upper(choice);
+    choice = UpperKey(choice);
     if (choice == 0) {
       if (extended == 59) {
         showHelpList();
@@ -93,7 +85,7 @@ uint8_t Program::confirmExit() {
     uint8_t extended;
     p_.speech->ReadKeySpoken(&key, &extended);
     p_.out->WriteLine();
-    key = Upper(key);
+    key = UpperKey(key);
   } while (key != kEnter && key != kEsc && key != 'N' && key != 'S');
   p_.console->SetBackColour(0);
   if (key == kEnter || key == 'S') {

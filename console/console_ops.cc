@@ -6,6 +6,7 @@
 #include "console/console.h"
 #include "console/program_end.h"
 #include "console/tone.h"
+#include "platform/text_util.h"
 
 namespace pavodin {
 
@@ -36,8 +37,7 @@ void Console::SetBackColour(uint8_t colour) {
 }
 
 void Console::SetConsoleTitle(std::string_view text) {
-  while (!text.empty() && static_cast<uint8_t>(text.front()) <= 32) text.remove_prefix(1);
-  while (!text.empty() && static_cast<uint8_t>(text.back()) <= 32) text.remove_suffix(1);
+  text = TrimBlanks(text);
   std::string title(text.substr(0, 140));
   if (text.size() > 140) title += "...";
   if (!created_) return;

@@ -3,14 +3,10 @@
 #include <cstdint>
 #include <limits>
 
+#include "platform/text_util.h"
+
 namespace pavodin {
 namespace {
-
-std::string_view TrimBlanks(std::string_view s) {
-  while (!s.empty() && static_cast<unsigned char>(s.front()) <= 32) s.remove_prefix(1);
-  while (!s.empty() && static_cast<unsigned char>(s.back()) <= 32) s.remove_suffix(1);
-  return s;
-}
 
 bool FirstIsYes(const std::string& v) { return !v.empty() && (v[0] == 'S' || v[0] == 's'); }
 
