@@ -1,0 +1,64 @@
+// pavodin_docgen: builds the .docx of a tagged text the way the Generate
+// command does, without the console or speech, for trying documents out.
+//
+//   pavodin_docgen [-f INITIAL_FORMATTING] [-o NAME] INPUT
+//
+// The document is saved as NAME.docx (default: the input's document name).
+// Without -f the suite's initial-formatting file is used when it exists.
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "docgen/docgen_fakes.h"
+#include "docgen/document_feed.h"
+#include "docgen/docx_word.h"
+#include "docgen/generate_command.h"
+#include "platform/file_system.h"
+#include "platform/paths.h"
+
+int main(int argc, char** argv) {
+  using namespace pavodin;
+  std::string input, out_name, formatting;
+  for (int i = 1; i < argc; ++i) {
+    if (std::strcmp(argv[i], "-o") == 0 && i + 1 < argc) {
+      out_name = argv[++i];
+    } else if (std::strcmp(argv[i], "-f") == 0 && i + 1 < argc) {
+      formatting = argv[++i];
+    } else {
+      input = argv[i];
+    }
+  }
+  if (input.empty()) {
+    std::fprintf(stderr, "usage: %s [-f INITIAL_FORMATTING] [-o NAME] INPUT\n", argv[0]);
+    return 2;
+  }
+  DiskFileSystem files;
+  TextLines lines;
+  if (!loadInputFile(&files, input, &lines)) {
+    std::fprintf(stderr, "cannot read %s\n", input.c_str());
+    return 1;
+  }
+  const std::string slash_name = input.substr(input.find_last_of('/') + 1);
+  DocxWord word(&files, slash_name, "Pavodin");
+  SilentFeedback feedback;
+  MapSettings settings;
+  if (!formatting.empty()) settings.values["PAVODIN/ARQFENDITRA"] = formatting;
+  DocumentFeedEnv env;
+  env.word = &word;
+  env.feedback = &feedback;
+  env.settings = &settings;
+  env.files = &files;
+  env.data_dir = DiscoverSuitePaths(argv[0]).data_dir;
+  if (!buildDocument(env, lines, 0, static_cast<int64_t>(lines.size()) - 1)) return 1;
+  if (out_name.empty()) out_name = DocumentName(input);
+  std::string err;
+  if (!word.saveDocument(out_name, &err)) {
+    std::fprintf(stderr, "cannot save %s.docx: %s\n", out_name.c_str(), err.c_str());
+    return 1;
+  }
+  word.closeDocument();
+  word.quitWord();
+  std::printf("%s.docx\n", out_name.c_str());
+  return 0;
+}

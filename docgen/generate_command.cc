@@ -1,0 +1,102 @@
+#include "docgen/generate_command.h"
+
+#include <utility>
+
+namespace pavodin {
+namespace {
+
+DocumentFeedEnv FeedEnv(const GenerateEnv& env) {
+  DocumentFeedEnv feed;
+  feed.word = env.vars->wordApplication;
+  feed.feedback = env.ui;
+  feed.settings = env.settings;
+  feed.files = env.files;
+  feed.data_dir = env.data_dir;
+  return feed;
+}
+
+// Asks whether to overwrite; true for Enter or "S".
+bool ConfirmOverwrite(GenerateUi* ui) {
+  for (;;) {
+    ui->ShowMessage(kMsgOverwrite, 0);
+    const int key = ui->ReadUpperKey();
+    ui->EndLine();
+    if (key == 13 || key == 'S') return true;
+    if (key == 'N' || key == 27 || key == GenerateUi::kNoMoreKeys) return false;
+  }
+}
+
+int64_t LastIndex(const TextLines& lines) { return static_cast<int64_t>(lines.size()) - 1; }
+
+}  // namespace
+
+bool loadInputFile(FileSystem* files, const std::string& name, TextLines* lines) {
+  if (name.empty()) return false;
+  std::string bytes;
+  if (!files->ReadFile(name, &bytes, nullptr)) return false;
+  *lines = TextLines(DecodeFileText(bytes));
+  return true;
+}
+
+std::string DocumentName(std::string_view input_name) {
+  if (input_name.size() > 4 && input_name[input_name.size() - 4] == '.')
+    input_name.remove_suffix(4);
+  return std::string(input_name);
+}
+
+void generateCommand(const GenerateEnv& env) {
+  TextLines lines;
+  if (!loadInputFile(env.files, env.vars->inputFileName, &lines)) {
+    env.ui->ShowMessage(kMsgLoadError, 1);
+    return;
+  }
+  const std::string name = DocumentName(env.vars->inputFileName);
+  if (env.files->FileExists(name) || env.files->FileExists(name + ".docx") ||
+      env.files->FileExists(name + ".doc")) {
+    if (!ConfirmOverwrite(env.ui)) {
+      env.ui->ShowMessage(kMsgGaveUp, 1);
+      return;
+    }
+  }
+  env.ui->ShowMessage(kMsgExporting, 1);
+  WordOperations* word = env.vars->wordApplication;
+  if (!buildDocument(FeedEnv(env), lines, 0, LastIndex(lines))) {
+    env.ui->ShowMessage(kMsgWordError, 1);
+    return;
+  }
+  std::string err;
+  const bool saved = word->saveDocument(name, &err);
+  word->closeDocument();
+  word->quitWord();
+  if (saved) {
+    env.ui->AnnounceMessage(kMsgOk);
+  } else {
+    env.ui->ShowMessage(kMsgSaveError, 1);
+  }
+}
+
+void printCommand(const GenerateEnv& env) {
+  TextLines lines;
+  if (!loadInputFile(env.files, env.vars->inputFileName, &lines)) {
+    env.ui->ShowMessage(kMsgLoadError, 1);
+    return;
+  }
+  env.ui->ShowMessage(kMsgExporting, 1);
+  WordOperations* word = env.vars->wordApplication;
+  if (!buildDocument(FeedEnv(env), lines, 0, LastIndex(lines))) {
+    env.ui->ShowMessage(kMsgWordError, 1);
+    return;
+  }
+  env.ui->ShowMessage(kMsgPrinting, 1);
+  std::string err;
+  const bool printed = word->printDocument(&err);
+  word->closeDocument();
+  word->quitWord();
+  if (printed) {
+    env.ui->AnnounceMessage(kMsgOk);
+  } else {
+    env.ui->ShowMessage(kMsgPrintError, 1);
+  }
+}
+
+}  // namespace pavodin
