@@ -51,6 +51,7 @@ int main(int argc, char** argv) {
   env.files = &files;
   env.data_dir = DiscoverSuitePaths(argv[0]).data_dir;
   if (!buildDocument(env, lines, 0, static_cast<int64_t>(lines.size()) - 1)) return 1;
+  lines = TextLines();
   if (out_name.empty()) out_name = DocumentName(input);
   std::string err;
   if (!word.saveDocument(out_name, &err)) {

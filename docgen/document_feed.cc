@@ -1,5 +1,7 @@
 #include "docgen/document_feed.h"
 
+#include <utility>
+
 #include "platform/paths.h"
 
 namespace pavodin {
@@ -14,7 +16,7 @@ std::string InitialFormattingPath(const DocumentFeedEnv& env) {
 void applyInitialFormatting(const DocumentFeedEnv& env, TagInterpreter* tags) {
   std::string bytes;
   if (!env.files || !env.files->ReadFile(InitialFormattingPath(env), &bytes, nullptr)) return;
-  const TextLines lines(DecodeFileText(bytes));
+  const TextLines lines(DecodeFileText(std::move(bytes)));
   std::string joined;
   for (size_t i = 0; i < lines.size(); ++i) joined += TrimBlanks(lines[i]);
   tags->typeTaggedText(joined);

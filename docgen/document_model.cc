@@ -1,6 +1,9 @@
 #include "docgen/document_model.h"
 
 #include "docgen/word_operations.h"
+#include <algorithm>
+#include <cstdint>
+
 #include "docgen/text_lines.h"
 #include "docgen/xml_text.h"
 
@@ -26,13 +29,32 @@ void DocumentModel::TypeText(std::string_view utf8) {
     after_cr = false;
     size_t j = i;
     while (j < utf8.size() && utf8[j] != '\r' && utf8[j] != '\n') ++j;
-    const bool need_run = runs_.size() == paragraphs_.back().first_run ||
-                          runs_.back().format != current_id_;
-    const size_t before = text_.size();
-    if (need_run) runs_.push_back(Run{before, current_id_});
-    AppendXmlSafeText(utf8.substr(i, j - i), /*keep_breaks=*/true, &text_);
-    if (need_run && text_.size() == before) runs_.pop_back();
+    scratch_.clear();
+    AppendXmlSafeText(utf8.substr(i, j - i), /*keep_breaks=*/true, &scratch_);
+    Place(scratch_);
     i = j;
+  }
+}
+
+void DocumentModel::Place(const std::string& piece) {
+  if (piece.empty()) return;
+  constexpr size_t kBlockBytes = 1 << 20;
+  bool new_block = false;
+  if (blocks_.empty() || blocks_.back().size() + piece.size() > blocks_.back().capacity()) {
+    blocks_.emplace_back();
+    blocks_.back().reserve(std::max(kBlockBytes, piece.size()));
+    new_block = true;
+  }
+  blocks_.back() += piece;
+  size_t added = piece.size();
+  while (added > 0) {
+    const bool extend = !new_block && runs_.size() > paragraphs_.back().first_run &&
+                        runs_.back().format == current_id_ && runs_.back().length < UINT32_MAX;
+    new_block = false;
+    if (!extend) runs_.push_back(Run{0, current_id_});
+    const size_t n = std::min<size_t>(added, UINT32_MAX - runs_.back().length);
+    runs_.back().length += static_cast<uint32_t>(n);
+    added -= n;
   }
 }
 
@@ -41,6 +63,8 @@ void DocumentModel::EndParagraph() {
   last.mark_format = current_id_;
   Paragraph next;
   next.first_run = runs_.size();
+  next.text_block = blocks_.empty() ? 0 : blocks_.size() - 1;
+  next.text_begin = blocks_.empty() ? 0 : blocks_.back().size();
   next.format = last.format;
   next.mark_format = current_id_;
   paragraphs_.push_back(next);
@@ -120,12 +144,6 @@ void DocumentModel::SetLeftIndent(int32_t points) {
 }
 
 void DocumentModel::TurnOffAutoSpacing() { paragraphs_.back().format.auto_spacing_off = true; }
-
-std::string_view DocumentModel::RunText(size_t run) const {
-  const size_t begin = runs_[run].begin;
-  const size_t end = run + 1 < runs_.size() ? runs_[run + 1].begin : text_.size();
-  return std::string_view(text_).substr(begin, end - begin);
-}
 
 size_t DocumentModel::RunsEnd(size_t paragraph) const {
   return paragraph + 1 < paragraphs_.size() ? paragraphs_[paragraph + 1].first_run : runs_.size();

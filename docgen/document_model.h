@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <deque>
 #include <map>
 #include <string>
 #include <string_view>
@@ -18,8 +19,9 @@
 // defaults when the document is written out. Values a word processor would
 // refuse are ignored (see the setters).
 //
-// The text is kept compact (one buffer, small run and paragraph records) so
-// that a document of many megabytes costs little more memory than its text.
+// The text is kept compact (blocks of text, small run and paragraph records,
+// nothing that is reallocated whole as it grows) so that a document of many
+// megabytes costs little more memory than its text.
 
 namespace pavodin {
 
@@ -45,16 +47,20 @@ struct ParaFormat {
   bool operator==(const ParaFormat&) const = default;
 };
 
-// A run of text with one character format. Its text runs from `begin` to the
-// next run's `begin` (or the end of the text) in DocumentModel::text().
+// A run of text with one character format. Runs follow one another in the
+// document's text blocks and never straddle two blocks; a paragraph's first
+// run starts at its text_block and text_begin, or at the start of the next
+// block when it does not fit there.
 struct Run {
-  size_t begin = 0;
+  uint32_t length = 0;  // bytes; a longer stretch is split into several runs
   uint32_t format = 0;  // index into DocumentModel::formats()
 };
 
 // A paragraph: its runs are runs()[first_run] up to the next paragraph's first run.
 struct Paragraph {
   size_t first_run = 0;
+  size_t text_block = 0;
+  size_t text_begin = 0;
   ParaFormat format;
   uint32_t mark_format = 0;  // character format of the paragraph mark
 };
@@ -90,27 +96,43 @@ class DocumentModel {
   void SetLeftIndent(int32_t points);
   void TurnOffAutoSpacing();
 
-  const std::string& text() const { return text_; }
-  const std::vector<Run>& runs() const { return runs_; }
-  const std::vector<Paragraph>& paragraphs() const { return paragraphs_; }
+  const std::deque<Run>& runs() const { return runs_; }
+  const std::deque<Paragraph>& paragraphs() const { return paragraphs_; }
   const std::vector<CharFormat>& formats() const { return formats_; }
   const std::vector<std::string>& fonts() const { return fonts_; }
   // The character format in force at the insertion point (also the format of
   // the last paragraph's mark).
   uint32_t current_format() const { return current_id_; }
 
-  // Text of a run and the runs of a paragraph, for readers of the model.
-  std::string_view RunText(size_t run) const;
+  // The runs of a paragraph end before this index.
   size_t RunsEnd(size_t paragraph) const;
+
+  // Calls fn(run, text) for each run of a paragraph, in order.
+  template <typename Fn>
+  void ForEachRun(size_t paragraph, Fn&& fn) const {
+    size_t block = paragraphs_[paragraph].text_block;
+    size_t at = paragraphs_[paragraph].text_begin;
+    const size_t end = RunsEnd(paragraph);
+    for (size_t r = paragraphs_[paragraph].first_run; r < end; ++r) {
+      if (at + runs_[r].length > blocks_[block].size()) {
+        ++block;
+        at = 0;
+      }
+      fn(runs_[r], std::string_view(blocks_[block]).substr(at, runs_[r].length));
+      at += runs_[r].length;
+    }
+  }
 
  private:
   void EndParagraph();
+  void Place(const std::string& piece);
   void SetCurrent(const CharFormat& format);
   void AppendChar(char c);
 
-  std::string text_;
-  std::vector<Run> runs_;
-  std::vector<Paragraph> paragraphs_;
+  std::vector<std::string> blocks_;
+  std::string scratch_;
+  std::deque<Run> runs_;
+  std::deque<Paragraph> paragraphs_;
   std::vector<CharFormat> formats_;
   std::map<CharFormat, uint32_t> format_ids_;
   std::vector<std::string> fonts_;

@@ -17,8 +17,8 @@ std::string Describe(const DocumentModel& doc) {
     if (pf.alignment >= 0) out += "{a" + std::to_string(pf.alignment) + "}";
     if (pf.has_left_indent) out += "{i" + std::to_string(pf.left_indent_twips) + "}";
     if (pf.auto_spacing_off) out += "{s}";
-    for (size_t r = doc.paragraphs()[p].first_run; r < doc.RunsEnd(p); ++r) {
-      const CharFormat& f = doc.formats()[doc.runs()[r].format];
+    doc.ForEachRun(p, [&](const Run& run, std::string_view text) {
+      const CharFormat& f = doc.formats()[run.format];
       std::string d;
       if (f.font >= 0) d += "f=" + doc.fonts()[static_cast<size_t>(f.font)] + ",";
       if (f.size_half_points) d += "hp=" + std::to_string(f.size_half_points) + ",";
@@ -27,8 +27,8 @@ std::string Describe(const DocumentModel& doc) {
       if (f.italic >= 0) d += f.italic ? "i," : "-i,";
       if (f.underline >= 0) d += f.underline ? "u," : "-u,";
       if (!d.empty()) d.pop_back();
-      out += "[" + d + "]" + std::string(doc.RunText(r));
-    }
+      out += "[" + d + "]" + std::string(text);
+    });
   }
   return out;
 }
@@ -120,6 +120,42 @@ TEST(DocumentModelTest, ParagraphMarksTakeTheFormattingInForce) {
   EXPECT_EQ(doc.formats()[doc.paragraphs()[0].mark_format].size_half_points, 40);
   EXPECT_EQ(doc.formats()[doc.paragraphs()[1].mark_format].size_half_points, 60);
   EXPECT_EQ(doc.paragraphs()[1].mark_format, doc.current_format());
+}
+
+}  // namespace
+}  // namespace pavodin
+
+namespace pavodin {
+namespace {
+
+// Megabytes of text spread over many runs, paragraphs and text blocks read
+// back exactly, each run with its own format.
+TEST(DocumentModelTest, LargeTextsReadBackExactly) {
+  DocumentModel doc;
+  std::string expected;
+  std::string big_line(1500000, 'x');  // longer than a text block on its own
+  for (int i = 0; i < 60000; ++i) {
+    doc.SetBold(i % 3 == 0);
+    const std::string piece = i % 20000 == 7 ? big_line : "palavra " + std::to_string(i);
+    doc.TypeText(piece);
+    expected += piece;
+    if (i % 7 == 0) {
+      doc.TypeText("\r");
+      expected += "|";
+    }
+  }
+  std::string got;
+  size_t bold_runs = 0;
+  for (size_t p = 0; p < doc.paragraphs().size(); ++p) {
+    if (p) got += "|";
+    doc.ForEachRun(p, [&](const pavodin::Run& run, std::string_view text) {
+      got += text;
+      bold_runs += doc.formats()[run.format].bold == 1;
+    });
+  }
+  EXPECT_EQ(got.size(), expected.size());
+  EXPECT_TRUE(got == expected);
+  EXPECT_EQ(bold_runs, 20000u);
 }
 
 }  // namespace

@@ -200,13 +200,12 @@ void DocumentXmlWriter::AppendParagraph(size_t index, std::string* out) const {
     out->append(mark_rpr);
     out->append("</w:pPr>");
   }
-  const size_t end = doc_.RunsEnd(index);
-  for (size_t r = p.first_run; r < end; ++r) {
+  doc_.ForEachRun(index, [&](const Run& run, std::string_view text) {
     out->append("<w:r>");
-    out->append(run_properties_[doc_.runs()[r].format]);
-    AppendRunText(doc_.RunText(r), out);
+    out->append(run_properties_[run.format]);
+    AppendRunText(text, out);
     out->append("</w:r>");
-  }
+  });
   out->append("</w:p>");
 }
 

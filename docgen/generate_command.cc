@@ -34,7 +34,7 @@ bool loadInputFile(FileSystem* files, const std::string& name, TextLines* lines)
   if (name.empty()) return false;
   std::string bytes;
   if (!files->ReadFile(name, &bytes, nullptr)) return false;
-  *lines = TextLines(DecodeFileText(bytes));
+  *lines = TextLines(DecodeFileText(std::move(bytes)));
   return true;
 }
 
@@ -64,6 +64,7 @@ void generateCommand(const GenerateEnv& env) {
     env.ui->ShowMessage(kMsgWordError, 1);
     return;
   }
+  lines = TextLines();  // the document holds it all now; saving needs the memory
   std::string err;
   const bool saved = word->saveDocument(name, &err);
   word->closeDocument();

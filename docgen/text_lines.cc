@@ -14,12 +14,13 @@ std::string_view TrimBlanks(std::string_view s) {
   return s.substr(b, e - b);
 }
 
-std::string DecodeFileText(std::string_view bytes) {
+std::string DecodeFileText(std::string bytes) {
   const size_t nul = bytes.find('\0');
-  if (nul != std::string_view::npos) bytes = bytes.substr(0, nul);
+  if (nul != std::string::npos) bytes.resize(nul);
+  // Decoded in place when it is UTF-8 already: the text may be large.
   if (IsValidUtf8(bytes)) {
-    if (bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
-    return std::string(bytes);
+    if (bytes.starts_with("\xEF\xBB\xBF")) bytes.erase(0, 3);
+    return bytes;
   }
   return Cp1252ToUtf8(bytes);
 }

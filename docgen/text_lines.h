@@ -22,7 +22,7 @@ inline bool IsBlankLine(std::string_view s) { return TrimBlanks(s).empty(); }
 // The characters of a file's bytes, as UTF-8. Text up to the first NUL byte
 // is kept; valid UTF-8 is taken as it is (without a leading byte-order mark),
 // anything else is read as Windows-1252.
-std::string DecodeFileText(std::string_view bytes);
+std::string DecodeFileText(std::string bytes);
 
 // A text split into lines at CR LF, a lone LF or a lone CR; a last line
 // without a line end counts, an empty text has no lines. The lines are views
