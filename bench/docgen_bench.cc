@@ -4,7 +4,8 @@
 // same content as Markdown through pandoc, for comparison.
 //
 //   docgen_bench [--benchmark_filter=...]
-// Set DOCGEN_BENCH_MB to change the size of the text.
+// Set DOCGEN_BENCH_MB to change the size of the text, DOCGEN_BENCH_DIR to
+// keep the texts and documents in that folder.
 
 #include <benchmark/benchmark.h>
 #include <fcntl.h>
@@ -100,7 +101,11 @@ size_t BenchBytes() {
 // Writes the texts once into a scratch folder.
 struct Scratch {
   Scratch() {
-    dir = std::filesystem::temp_directory_path() / ("docgen_bench." + std::to_string(getpid()));
+    const char* keep = std::getenv("DOCGEN_BENCH_DIR");
+    keep_ = keep != nullptr && *keep != 0;
+    dir = keep_ ? std::filesystem::path(keep)
+                : std::filesystem::temp_directory_path() /
+                      ("docgen_bench." + std::to_string(getpid()));
     std::filesystem::create_directories(dir);
     const Texts texts = MakeTexts(BenchBytes());
     input_bytes = texts.tagged.size();
@@ -112,12 +117,17 @@ struct Scratch {
       std::exit(1);
     }
   }
-  ~Scratch() { std::filesystem::remove_all(dir); }
+  ~Scratch() {
+    if (!keep_) std::filesystem::remove_all(dir);
+  }
   std::string tagged() const { return (dir / "texto.txt").string(); }
   std::string markdown() const { return (dir / "texto.md").string(); }
 
   std::filesystem::path dir;
   size_t input_bytes = 0;
+
+ private:
+  bool keep_ = false;
 };
 
 Scratch& TheScratch() {
@@ -153,14 +163,18 @@ void BM_LoadFeedSave(benchmark::State& state) {
 }
 BENCHMARK(BM_LoadFeedSave)->Unit(benchmark::kMillisecond)->Iterations(3);
 
-// Runs a program to its end; its peak resident memory in bytes, or -1.
-long RunAndMeasure(std::vector<std::string> args, double* seconds) {
+// Runs a program to its end, its standard output going to `output` (or
+// nowhere). Its peak resident memory in bytes as the kernel counts it for
+// the child (which, for a spawned child, can include the parent's), or -1.
+long RunAndMeasure(std::vector<std::string> args, double* seconds,
+                   const std::string& output = "/dev/null") {
   std::vector<char*> argv;
   for (std::string& a : args) argv.push_back(a.data());
   argv.push_back(nullptr);
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+  posix_spawn_file_actions_addopen(&actions, 1, output.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                   0644);
   const auto start = std::chrono::steady_clock::now();
   pid_t pid;
   if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) != 0) {
@@ -176,14 +190,22 @@ long RunAndMeasure(std::vector<std::string> args, double* seconds) {
   return usage.ru_maxrss * 1024L;
 }
 
-// The program's own path, run as a separate process, so that its peak memory is its own.
+// The program's own path, run as a separate process that reports its own
+// peak memory, so that the benchmark's memory is not counted.
 void BM_DocgenPeakMemory(benchmark::State& state) {
   Scratch& s = TheScratch();
   double seconds = 0;
   long peak = -1;
-  for (auto _ : state)
-    peak = RunAndMeasure({PAVODIN_DOCGEN_PATH, "-o", (s.dir / "proc").string(), s.tagged()},
-                         &seconds);
+  const std::string report = (s.dir / "peak.txt").string();
+  for (auto _ : state) {
+    if (RunAndMeasure({PAVODIN_DOCGEN_PATH, "-m", "-o", (s.dir / "proc").string(), s.tagged()},
+                      &seconds, report) < 0)
+      break;
+    std::string text, err;
+    DiskFileSystem files;
+    const size_t at = files.ReadFile(report, &text, &err) ? text.find("peak_kb ") : std::string::npos;
+    if (at != std::string::npos) peak = std::atol(text.c_str() + at + 8) * 1024L;
+  }
   if (peak < 0) {
     state.SkipWithError("pavodin_docgen failed");
     return;

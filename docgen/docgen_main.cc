@@ -1,13 +1,16 @@
 // pavodin_docgen: builds the .docx of a tagged text the way the Generate
 // command does, without the console or speech, for trying documents out.
 //
-//   pavodin_docgen [-f INITIAL_FORMATTING] [-o NAME] INPUT
+//   pavodin_docgen [-f INITIAL_FORMATTING] [-o NAME] [-m] INPUT
 //
 // The document is saved as NAME.docx (default: the input's document name).
 // Without -f the suite's initial-formatting file is used when it exists.
+// -m prints the process's peak resident memory at the end ("peak_kb N"),
+// measured for this program alone (the kernel's VmHWM of its own memory).
 
 #include <cstdio>
 #include <cstring>
+#include <fstream>
 #include <string>
 
 #include "docgen/docgen_fakes.h"
@@ -17,11 +20,26 @@
 #include "platform/file_system.h"
 #include "platform/paths.h"
 
+namespace {
+
+long PeakResidentKb() {
+  std::ifstream status("/proc/self/status");
+  std::string line;
+  while (std::getline(status, line))
+    if (line.rfind("VmHWM:", 0) == 0) return std::atol(line.c_str() + 6);
+  return -1;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
   using namespace pavodin;
   std::string input, out_name, formatting;
+  bool report_peak = false;
   for (int i = 1; i < argc; ++i) {
-    if (std::strcmp(argv[i], "-o") == 0 && i + 1 < argc) {
+    if (std::strcmp(argv[i], "-m") == 0) {
+      report_peak = true;
+    } else if (std::strcmp(argv[i], "-o") == 0 && i + 1 < argc) {
       out_name = argv[++i];
     } else if (std::strcmp(argv[i], "-f") == 0 && i + 1 < argc) {
       formatting = argv[++i];
@@ -30,7 +48,7 @@ int main(int argc, char** argv) {
     }
   }
   if (input.empty()) {
-    std::fprintf(stderr, "usage: %s [-f INITIAL_FORMATTING] [-o NAME] INPUT\n", argv[0]);
+    std::fprintf(stderr, "usage: %s [-f INITIAL_FORMATTING] [-o NAME] [-m] INPUT\n", argv[0]);
     return 2;
   }
   DiskFileSystem files;
@@ -39,8 +57,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "cannot read %s\n", input.c_str());
     return 1;
   }
-  const std::string slash_name = input.substr(input.find_last_of('/') + 1);
-  DocxWord word(&files, slash_name, "Pavodin");
+  DocxWord word(&files, DocumentTitle(input), "Pavodin");
   SilentFeedback feedback;
   MapSettings settings;
   if (!formatting.empty()) settings.values["PAVODIN/ARQFENDITRA"] = formatting;
@@ -61,5 +78,6 @@ int main(int argc, char** argv) {
   word.closeDocument();
   word.quitWord();
   std::printf("%s.docx\n", out_name.c_str());
+  if (report_peak) std::printf("peak_kb %ld\n", PeakResidentKb());
   return 0;
 }

@@ -44,6 +44,12 @@ std::string DocumentName(std::string_view input_name) {
   return std::string(input_name);
 }
 
+std::string DocumentTitle(std::string_view input_name) {
+  const size_t slash = input_name.find_last_of('/');
+  if (slash != std::string_view::npos) input_name.remove_prefix(slash + 1);
+  return DecodeFileText(std::string(input_name));
+}
+
 void generateCommand(const GenerateEnv& env) {
   TextLines lines;
   if (!loadInputFile(env.files, env.vars->inputFileName, &lines)) {

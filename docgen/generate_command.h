@@ -43,6 +43,10 @@ bool loadInputFile(FileSystem* files, const std::string& name, TextLines* lines)
 // that is a full stop and three characters, otherwise the whole name.
 std::string DocumentName(std::string_view input_name);
 
+// The title the document properties give an input file: its name without
+// folders, as UTF-8 (a name that is not UTF-8 is read as Windows-1252).
+std::string DocumentTitle(std::string_view input_name);
+
 void generateCommand(const GenerateEnv& env);
 void printCommand(const GenerateEnv& env);
 

@@ -138,6 +138,13 @@ TEST_F(GenerateCommandTest, PrintBuildsAndPrintsWithoutAsking) {
                          "printDocument", "closeDocument", "quitWord", "show(PVERRIMP,1)"}));
 }
 
+TEST(DocumentTitleTest, IsTheFileNameAsUtf8) {
+  EXPECT_EQ(DocumentTitle("/home/ana/carta.txt"), "carta.txt");
+  EXPECT_EQ(DocumentTitle("a\xE7\xE3o.txt"), "a\xC3\xA7\xC3\xA3o.txt");
+  EXPECT_EQ(DocumentTitle("a\xC3\xA7\xC3\xA3o.txt"), "a\xC3\xA7\xC3\xA3o.txt");
+  EXPECT_EQ(DocumentTitle(""), "");
+}
+
 TEST(DocumentNameTest, DropsOnlyAFullStopAndThreeCharacters) {
   struct {
     const char* input;
