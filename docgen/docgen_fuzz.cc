@@ -16,6 +16,7 @@
 #include "docgen/docgen_fakes.h"
 #include "docgen/document_feed.h"
 #include "docgen/docx_check.h"
+#include "docgen/docx_parts.h"
 #include "docgen/docx_word.h"
 #include "docgen/generate_command.h"
 #include "docgen/tag_language.h"
@@ -61,6 +62,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (!loadInputFile(&files, "in.txt", &lines)) __builtin_trap();
   if (!buildDocument(env, lines, 0, static_cast<int64_t>(lines.size()) - 1)) __builtin_trap();
   std::string err;
+  if (DocumentXmlWriter::MeasureXml(*word.document()) !=
+      DocumentXmlWriter::WholeXml(*word.document()).size())
+    __builtin_trap();
   if (!word.saveDocument("out", &err)) __builtin_trap();
   CheckPackage(files.files["out.docx"]);
 

@@ -10,16 +10,12 @@ namespace pavodin {
 namespace {
 
 // A libzip source that streams word/document.xml out of a DocumentXmlWriter.
-// Its size is measured in a first pass so that the package needs no Zip64
+// Its size is worked out beforehand so that the package needs no Zip64
 // records, which older readers of .docx files do not expect.
 class DocumentSource {
  public:
-  explicit DocumentSource(const DocumentModel& doc) : writer_(doc) {
-    std::string piece;
-    while (writer_.NextPiece(&piece)) {
-      size_ += piece.size();
-      piece.clear();
-    }
+  explicit DocumentSource(const DocumentModel& doc)
+      : writer_(doc), size_(DocumentXmlWriter::MeasureXml(doc)) {
     zip_error_init(&error_);
   }
   ~DocumentSource() { zip_error_fini(&error_); }
@@ -35,6 +31,7 @@ class DocumentSource {
         writer_.Rewind();
         pending_.clear();
         offset_ = 0;
+        delivered_ = 0;
         return 0;
       case ZIP_SOURCE_READ: {
         zip_uint64_t done = 0;
@@ -49,6 +46,13 @@ class DocumentSource {
           std::memcpy(dest + done, pending_.data() + offset_, n);
           offset_ += n;
           done += n;
+        }
+        delivered_ += done;
+        // The size given beforehand is in the package's headers: a part that
+        // came out otherwise must fail the save, not make a corrupt file.
+        if (delivered_ > size_ || (done == 0 && delivered_ != size_)) {
+          zip_error_set(&error_, ZIP_ER_INCONS, 0);
+          return -1;
         }
         return static_cast<zip_int64_t>(done);
       }
@@ -79,6 +83,7 @@ class DocumentSource {
   std::string pending_;
   size_t offset_ = 0;
   zip_uint64_t size_ = 0;
+  zip_uint64_t delivered_ = 0;
   zip_error_t error_;
 };
 

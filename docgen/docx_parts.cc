@@ -29,18 +29,19 @@ std::string RunProperties(const CharFormat& f, const std::vector<std::string>& f
   if (f.font >= 0) {
     std::string name;
     AppendXmlEscaped(fonts[static_cast<size_t>(f.font)], &name);
-    x += "<w:rFonts w:ascii=\"" + name + "\" w:hAnsi=\"" + name + "\" w:eastAsia=\"" + name +
-         "\" w:cs=\"" + name + "\"/>";
+    x += "<w:rFonts w:ascii=\"" + name + "\" w:hAnsi=\"" + name + "\"/>";
   }
-  if (f.bold >= 0) x += f.bold ? "<w:b/><w:bCs/>" : "<w:b w:val=\"0\"/><w:bCs w:val=\"0\"/>";
-  if (f.italic >= 0) x += f.italic ? "<w:i/><w:iCs/>" : "<w:i w:val=\"0\"/><w:iCs w:val=\"0\"/>";
+  // Switched-off bold, italic and underline are what the styles give anyway,
+  // so they are left out, as Word does; this keeps large documents small.
+  if (f.bold == 1) x += "<w:b/><w:bCs/>";
+  if (f.italic == 1) x += "<w:i/><w:iCs/>";
   if (f.colour_index >= 0)
     x += std::string("<w:color w:val=\"") + kIndexedColours[f.colour_index] + "\"/>";
   if (f.size_half_points > 0) {
     const std::string v = std::to_string(f.size_half_points);
     x += "<w:sz w:val=\"" + v + "\"/><w:szCs w:val=\"" + v + "\"/>";
   }
-  if (f.underline >= 0) x += f.underline ? "<w:u w:val=\"single\"/>" : "<w:u w:val=\"none\"/>";
+  if (f.underline == 1) x += "<w:u w:val=\"single\"/>";
   return x.empty() ? x : "<w:rPr>" + x + "</w:rPr>";
 }
 
@@ -51,6 +52,117 @@ const char* AlignmentValue(int alignment) {
     case kAlignJustified: return "both";
     default: return "left";
   }
+}
+
+std::vector<std::string> AllRunProperties(const DocumentModel& doc) {
+  std::vector<std::string> all;
+  all.reserve(doc.formats().size());
+  for (const CharFormat& f : doc.formats()) all.push_back(RunProperties(f, doc.fonts()));
+  return all;
+}
+
+std::string DocumentHeader() {
+  return std::string(kXmlDeclaration) + "<w:document xmlns:w=\"" + kWordNamespace + "\"><w:body>";
+}
+
+constexpr char kDocumentFooter[] =
+    "<w:sectPr><w:pgSz w:w=\"11906\" w:h=\"16838\"/>"
+    "<w:pgMar w:top=\"1417\" w:right=\"1701\" w:bottom=\"1417\" w:left=\"1701\""
+    " w:header=\"708\" w:footer=\"708\" w:gutter=\"0\"/></w:sectPr>"
+    "</w:body></w:document>";
+
+// Where the document part goes: into a string, or only counted, so that its
+// size can be known without holding it.
+struct StringSink {
+  std::string* out;
+  void Append(std::string_view s) { out->append(s); }
+};
+struct CountSink {
+  size_t bytes = 0;
+  void Append(std::string_view s) { bytes += s.size(); }
+};
+
+template <typename Sink>
+void WriteEscaped(std::string_view text, Sink& sink) {
+  size_t start = 0;
+  for (size_t i = 0; i < text.size(); ++i) {
+    const char* entity;
+    switch (text[i]) {
+      case '&': entity = "&amp;"; break;
+      case '<': entity = "&lt;"; break;
+      case '>': entity = "&gt;"; break;
+      case '"': entity = "&quot;"; break;
+      default: continue;
+    }
+    sink.Append(text.substr(start, i - start));
+    sink.Append(entity);
+    start = i + 1;
+  }
+  sink.Append(text.substr(start));
+}
+
+template <typename Sink>
+void WriteRunText(std::string_view text, Sink& sink) {
+  size_t i = 0;
+  while (i < text.size()) {
+    const char c = text[i];
+    if (c == '\t') {
+      sink.Append("<w:tab/>");
+      ++i;
+    } else if (c == '\v') {
+      sink.Append("<w:br/>");
+      ++i;
+    } else if (c == '\f') {
+      sink.Append("<w:br w:type=\"page\"/>");
+      ++i;
+    } else {
+      size_t j = i;
+      while (j < text.size() && text[j] != '\t' && text[j] != '\v' && text[j] != '\f') ++j;
+      const std::string_view part = text.substr(i, j - i);
+      // Blanks at either end, or two together, are kept only when marked.
+      const bool keep_blanks = part.front() == ' ' || part.back() == ' ' ||
+                               part.find("  ") != std::string_view::npos;
+      sink.Append(keep_blanks ? "<w:t xml:space=\"preserve\">" : "<w:t>");
+      WriteEscaped(part, sink);
+      sink.Append("</w:t>");
+      i = j;
+    }
+  }
+}
+
+template <typename Sink>
+void WriteParagraph(const DocumentModel& doc, const std::vector<std::string>& run_properties,
+                    size_t index, Sink& sink) {
+  const Paragraph& p = doc.paragraphs()[index];
+  const uint32_t mark =
+      index + 1 == doc.paragraphs().size() ? doc.current_format() : p.mark_format;
+  const std::string& mark_rpr = run_properties[mark];
+  sink.Append("<w:p>");
+  if (p.format.auto_spacing_off || p.format.has_left_indent || p.format.alignment >= 0 ||
+      !mark_rpr.empty()) {
+    sink.Append("<w:pPr>");
+    if (p.format.auto_spacing_off)
+      sink.Append("<w:spacing w:beforeAutospacing=\"0\" w:afterAutospacing=\"0\"/>");
+    if (p.format.has_left_indent) {
+      sink.Append("<w:ind w:left=\"");
+      sink.Append(std::to_string(p.format.left_indent_twips));
+      sink.Append("\"/>");
+    }
+    if (p.format.alignment >= 0) {
+      sink.Append("<w:jc w:val=\"");
+      sink.Append(AlignmentValue(p.format.alignment));
+      sink.Append("\"/>");
+    }
+    sink.Append(mark_rpr);
+    sink.Append("</w:pPr>");
+  }
+  doc.ForEachRun(index, [&](const Run& run, std::string_view text) {
+    sink.Append("<w:r>");
+    sink.Append(run_properties[run.format]);
+    WriteRunText(text, sink);
+    sink.Append("</w:r>");
+  });
+  sink.Append("</w:p>");
 }
 
 }  // namespace
@@ -134,10 +246,8 @@ std::string AppPropertiesXml() {
          "<Application>Pavodin</Application></Properties>";
 }
 
-DocumentXmlWriter::DocumentXmlWriter(const DocumentModel& doc) : doc_(doc) {
-  run_properties_.reserve(doc.formats().size());
-  for (const CharFormat& f : doc.formats()) run_properties_.push_back(RunProperties(f, doc.fonts()));
-}
+DocumentXmlWriter::DocumentXmlWriter(const DocumentModel& doc)
+    : doc_(doc), run_properties_(AllRunProperties(doc)) {}
 
 void DocumentXmlWriter::Rewind() {
   next_paragraph_ = 0;
@@ -149,20 +259,14 @@ bool DocumentXmlWriter::NextPiece(std::string* out, size_t min_bytes) {
   if (footer_done_) return false;
   const size_t start = out->size();
   if (!header_done_) {
-    out->append(kXmlDeclaration);
-    out->append("<w:document xmlns:w=\"");
-    out->append(kWordNamespace);
-    out->append("\"><w:body>");
+    out->append(DocumentHeader());
     header_done_ = true;
   }
+  StringSink sink{out};
   while (next_paragraph_ < doc_.paragraphs().size() && out->size() - start < min_bytes)
-    AppendParagraph(next_paragraph_++, out);
+    WriteParagraph(doc_, run_properties_, next_paragraph_++, sink);
   if (next_paragraph_ == doc_.paragraphs().size()) {
-    out->append(
-        "<w:sectPr><w:pgSz w:w=\"11906\" w:h=\"16838\"/>"
-        "<w:pgMar w:top=\"1417\" w:right=\"1701\" w:bottom=\"1417\" w:left=\"1701\""
-        " w:header=\"708\" w:footer=\"708\" w:gutter=\"0\"/></w:sectPr>"
-        "</w:body></w:document>");
+    out->append(kDocumentFooter);
     footer_done_ = true;
   }
   return true;
@@ -176,61 +280,11 @@ std::string DocumentXmlWriter::WholeXml(const DocumentModel& doc) {
   return xml;
 }
 
-void DocumentXmlWriter::AppendParagraph(size_t index, std::string* out) const {
-  const Paragraph& p = doc_.paragraphs()[index];
-  const uint32_t mark =
-      index + 1 == doc_.paragraphs().size() ? doc_.current_format() : p.mark_format;
-  const std::string& mark_rpr = run_properties_[mark];
-  out->append("<w:p>");
-  if (p.format.auto_spacing_off || p.format.has_left_indent || p.format.alignment >= 0 ||
-      !mark_rpr.empty()) {
-    out->append("<w:pPr>");
-    if (p.format.auto_spacing_off)
-      out->append("<w:spacing w:beforeAutospacing=\"0\" w:afterAutospacing=\"0\"/>");
-    if (p.format.has_left_indent) {
-      out->append("<w:ind w:left=\"");
-      out->append(std::to_string(p.format.left_indent_twips));
-      out->append("\"/>");
-    }
-    if (p.format.alignment >= 0) {
-      out->append("<w:jc w:val=\"");
-      out->append(AlignmentValue(p.format.alignment));
-      out->append("\"/>");
-    }
-    out->append(mark_rpr);
-    out->append("</w:pPr>");
-  }
-  doc_.ForEachRun(index, [&](const Run& run, std::string_view text) {
-    out->append("<w:r>");
-    out->append(run_properties_[run.format]);
-    AppendRunText(text, out);
-    out->append("</w:r>");
-  });
-  out->append("</w:p>");
-}
-
-void DocumentXmlWriter::AppendRunText(std::string_view text, std::string* out) const {
-  size_t i = 0;
-  while (i < text.size()) {
-    const char c = text[i];
-    if (c == '\t') {
-      out->append("<w:tab/>");
-      ++i;
-    } else if (c == '\v') {
-      out->append("<w:br/>");
-      ++i;
-    } else if (c == '\f') {
-      out->append("<w:br w:type=\"page\"/>");
-      ++i;
-    } else {
-      size_t j = i;
-      while (j < text.size() && text[j] != '\t' && text[j] != '\v' && text[j] != '\f') ++j;
-      out->append("<w:t xml:space=\"preserve\">");
-      AppendXmlEscaped(text.substr(i, j - i), out);
-      out->append("</w:t>");
-      i = j;
-    }
-  }
+size_t DocumentXmlWriter::MeasureXml(const DocumentModel& doc) {
+  const std::vector<std::string> run_properties = AllRunProperties(doc);
+  CountSink sink;
+  for (size_t i = 0; i < doc.paragraphs().size(); ++i) WriteParagraph(doc, run_properties, i, sink);
+  return DocumentHeader().size() + sink.bytes + std::string_view(kDocumentFooter).size();
 }
 
 }  // namespace pavodin

@@ -51,9 +51,10 @@ class DocumentXmlWriter {
   // The whole part in one string (small documents, tests).
   static std::string WholeXml(const DocumentModel& doc);
 
+  // The size in bytes of the whole part, worked out without building it.
+  static size_t MeasureXml(const DocumentModel& doc);
+
  private:
-  void AppendParagraph(size_t index, std::string* out) const;
-  void AppendRunText(std::string_view text, std::string* out) const;
 
   const DocumentModel& doc_;
   std::vector<std::string> run_properties_;  // per character format

@@ -56,7 +56,7 @@ TEST_F(DocxWordTest, SavesAValidPackageUnderTheNamePlusDocx) {
                                           "docProps/core.xml", "docProps/app.xml"));
   EXPECT_EQ(names.front(), "[Content_Types].xml");
   EXPECT_THAT(Entry("word/document.xml"),
-              HasSubstr("<w:r><w:t xml:space=\"preserve\">Ol\xC3\xA1 &amp; &lt;mundo&gt;</w:t></w:r>"));
+              HasSubstr("<w:r><w:t>Ol\xC3\xA1 &amp; &lt;mundo&gt;</w:t></w:r>"));
   EXPECT_THAT(Entry("word/settings.xml"), HasSubstr("<w:defaultTabStop w:val=\"720\"/>"));
   EXPECT_THAT(Entry("word/styles.xml"), HasSubstr("<w:lang w:val=\"pt-BR\""));
   const std::string core = Entry("docProps/core.xml");
@@ -67,6 +67,22 @@ TEST_F(DocxWordTest, SavesAValidPackageUnderTheNamePlusDocx) {
   for (const char* part : {"[Content_Types].xml", "_rels/.rels", "word/_rels/document.xml.rels",
                            "docProps/app.xml"})
     Entry(part);
+}
+
+TEST_F(DocxWordTest, KeepsBlanksThatXmlWouldDrop) {
+  ASSERT_TRUE(word_.startWord());
+  const char* texts[] = {" a", "b ", "c  d", "e f"};
+  for (const char* text : texts) {
+    word_.typeText(text);
+    word_.typeText("\r");
+  }
+  std::string err;
+  ASSERT_TRUE(word_.saveDocument("carta", &err)) << err;
+  const std::string doc = Entry("word/document.xml");
+  EXPECT_THAT(doc, HasSubstr("<w:t xml:space=\"preserve\"> a</w:t>"));
+  EXPECT_THAT(doc, HasSubstr("<w:t xml:space=\"preserve\">b </w:t>"));
+  EXPECT_THAT(doc, HasSubstr("<w:t xml:space=\"preserve\">c  d</w:t>"));
+  EXPECT_THAT(doc, HasSubstr("<w:t>e f</w:t>"));
 }
 
 TEST_F(DocxWordTest, WritesFormattingInTheFileUnits) {
@@ -87,11 +103,10 @@ TEST_F(DocxWordTest, WritesFormattingInTheFileUnits) {
   EXPECT_THAT(doc, HasSubstr("<w:pPr><w:spacing w:beforeAutospacing=\"0\" w:afterAutospacing=\"0\"/>"
                              "<w:ind w:left=\"720\"/><w:jc w:val=\"both\"/>"));
   EXPECT_THAT(doc, HasSubstr("<w:r><w:rPr><w:rFonts w:ascii=\"Times New Roman\" w:hAnsi=\"Times New Roman\""
-                             " w:eastAsia=\"Times New Roman\" w:cs=\"Times New Roman\"/><w:b/><w:bCs/>"
+                             "/><w:b/><w:bCs/>"
                              "<w:i/><w:iCs/><w:color w:val=\"FF0000\"/><w:sz w:val=\"26\"/>"
                              "<w:szCs w:val=\"26\"/><w:u w:val=\"single\"/></w:rPr>"
-                             "<w:t xml:space=\"preserve\">a</w:t><w:tab/>"
-                             "<w:t xml:space=\"preserve\">b</w:t></w:r>"));
+                             "<w:t>a</w:t><w:tab/><w:t>b</w:t></w:r>"));
 }
 
 TEST_F(DocxWordTest, WritesWordsIndexedColours) {
@@ -108,7 +123,7 @@ TEST_F(DocxWordTest, WritesWordsIndexedColours) {
   const std::string doc = Entry("word/document.xml");
   for (int i = 0; i <= 16; ++i)
     EXPECT_THAT(doc, HasSubstr(std::string("<w:color w:val=\"") + expected[i] +
-                               "\"/></w:rPr><w:t xml:space=\"preserve\">x" + std::to_string(i) +
+                               "\"/></w:rPr><w:t>x" + std::to_string(i) +
                                "<"));
 }
 
@@ -167,7 +182,8 @@ TEST(DocumentXmlWriterTest, PiecesMakeTheWholePart) {
   DocumentModel doc;
   for (int i = 0; i < 5000; ++i) {
     doc.SetBold(i % 2);
-    doc.TypeText("linha " + std::to_string(i) + "\r");
+    doc.SetFontName(i % 3 ? "A&B" : "C\"D");
+    doc.TypeText("linha <" + std::to_string(i) + "> & \t\v\f\r");
   }
   DocumentXmlWriter writer(doc);
   std::string joined, piece;
@@ -179,6 +195,7 @@ TEST(DocumentXmlWriterTest, PiecesMakeTheWholePart) {
   }
   EXPECT_GT(pieces, 10);
   EXPECT_EQ(joined, DocumentXmlWriter::WholeXml(doc));
+  EXPECT_EQ(DocumentXmlWriter::MeasureXml(doc), joined.size());
   std::string err;
   EXPECT_TRUE(CheckWellFormedXml(joined, &err)) << err;
   size_t paragraphs = 0;
