@@ -1,5 +1,6 @@
 #include "docgen/document_feed.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "platform/paths.h"
@@ -65,6 +66,9 @@ bool buildDocument(const DocumentFeedEnv& env, const TextLines& lines, int64_t f
   if (!word->startWord()) return false;
   TagInterpreter tags(word, env.feedback);
   applyInitialFormatting(env, &tags);
+  // Indexes outside the list are never read.
+  first = std::max<int64_t>(first, 0);
+  last = std::min<int64_t>(last, static_cast<int64_t>(lines.size()) - 1);
   if (last < first) return true;
 
   std::string current = moveLeadingTag(lines[static_cast<size_t>(first)]);

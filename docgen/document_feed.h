@@ -36,8 +36,9 @@ struct DocumentFeedEnv {
 inline constexpr std::string_view kDefaultInitialFormattingPath = "c:\\tarmil\\fenditra.ini";
 
 // Starts the word processor, feeds the initial formatting and then
-// lines[first] to lines[last] (nothing when last < first). False, with
-// nothing else sent, when startWord failed. Neither saves nor closes.
+// lines[first] to lines[last] (nothing when last < first; indexes outside
+// the list are left out). False, with nothing else sent, when startWord
+// failed. Neither saves nor closes.
 bool buildDocument(const DocumentFeedEnv& env, const TextLines& lines, int64_t first,
                    int64_t last);
 

@@ -156,6 +156,12 @@ TEST_F(DocumentFeedTest, FeedsOnlyTheLinesAskedFor) {
   EXPECT_TRUE(buildDocument(env_, lines, 1, 2));
   EXPECT_THAT(log_, ElementsAreArray<std::string>(
                         {"startWord", "typeText(\"um\")", "typeText(\" \")", "typeText(\"dois\")"}));
+  log_.clear();
+  EXPECT_TRUE(buildDocument(env_, lines, 3, 9));
+  EXPECT_THAT(log_, ElementsAreArray<std::string>({"startWord", "typeText(\"tres\")"}));
+  log_.clear();
+  EXPECT_TRUE(buildDocument(env_, lines, 5, 9));
+  EXPECT_THAT(log_, ElementsAreArray<std::string>({"startWord"}));
 }
 
 std::string Tabs(int n) {

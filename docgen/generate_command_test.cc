@@ -157,6 +157,30 @@ TEST(DocumentNameTest, DropsOnlyAFullStopAndThreeCharacters) {
   for (const auto& c : cases) EXPECT_EQ(DocumentName(c.input), c.name) << c.input;
 }
 
+// The overwrite question on the real writer: "N" leaves the old document as
+// it was, "S" replaces it with the new one.
+TEST(GenerateEndToEndTest, AnExistingDocumentIsReplacedOnlyWhenConfirmed) {
+  MemoryFileSystem files;
+  files.files["carta.txt"] = "<IN>Ol\xE1";
+  files.files["carta.docx"] = "old";
+  DocxWord word(&files, "carta.txt", "Ana");
+  PvVars vars{"carta.txt", &word};
+  RecordingUi ui;
+  MapSettings settings;
+  GenerateEnv env{&vars, &ui, &settings, &files, "/data"};
+  ui.keys = {'N'};
+  generateCommand(env);
+  EXPECT_EQ(files.files["carta.docx"], "old");
+  EXPECT_EQ(ui.log().back(), "show(PVDESIST,1)");
+  ui.keys = {'S'};
+  generateCommand(env);
+  EXPECT_EQ(ui.log().back(), "announce(PVOK)");
+  std::string xml, err;
+  ASSERT_TRUE(ReadZipEntry(files.files["carta.docx"], "word/document.xml", &xml, &err)) << err;
+  EXPECT_THAT(xml, HasSubstr("<w:b/><w:bCs/></w:rPr><w:t>Ol\xC3\xA1</w:t>"));
+  EXPECT_EQ(files.files["carta.txt"], "<IN>Ol\xE1");
+}
+
 // The whole command on the real writer: the characters of the file, in either
 // encoding, are the characters of the document.
 TEST(GenerateEndToEndTest, KeepsTheCharactersOfTheFile) {
