@@ -69,6 +69,25 @@ TEST_F(DocxWordTest, SavesAValidPackageUnderTheNamePlusDocx) {
     Entry(part);
 }
 
+// Zip64 records (version 4.5 needed to extract) trouble older readers of
+// .docx files; the document part's size is known beforehand so none are needed.
+TEST_F(DocxWordTest, NeedsNoZip64) {
+  ASSERT_TRUE(word_.startWord());
+  for (int i = 0; i < 2000; ++i) word_.typeText("linha <IN>\r");
+  std::string err;
+  ASSERT_TRUE(word_.saveDocument("carta", &err)) << err;
+  const std::string& zip = files_.files["carta.docx"];
+  int entries = 0;
+  for (size_t at = zip.find("PK\x01\x02"); at != std::string::npos && at + 8 <= zip.size();
+       at = zip.find("PK\x01\x02", at + 4)) {
+    const int needed = static_cast<unsigned char>(zip[at + 6]) |
+                       static_cast<unsigned char>(zip[at + 7]) << 8;
+    EXPECT_LE(needed, 20) << "entry " << entries;
+    ++entries;
+  }
+  EXPECT_EQ(entries, 8);
+}
+
 TEST_F(DocxWordTest, KeepsBlanksThatXmlWouldDrop) {
   ASSERT_TRUE(word_.startWord());
   const char* texts[] = {" a", "b ", "c  d", "e f"};
