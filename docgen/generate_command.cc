@@ -15,6 +15,17 @@ DocumentFeedEnv FeedEnv(const GenerateEnv& env) {
   return feed;
 }
 
+// Builds the document; false (PVERRWOR shown) when the word processor is
+// missing or cannot start.
+bool Build(const GenerateEnv& env, const TextLines& lines) {
+  if (env.vars->wordApplication == nullptr ||
+      !buildDocument(FeedEnv(env), lines, 0, static_cast<int64_t>(lines.size()) - 1)) {
+    env.ui->ShowMessage(kMsgWordError, 1);
+    return false;
+  }
+  return true;
+}
+
 // Asks whether to overwrite; true for Enter or "S".
 bool ConfirmOverwrite(GenerateUi* ui) {
   for (;;) {
@@ -25,8 +36,6 @@ bool ConfirmOverwrite(GenerateUi* ui) {
     if (key == 'N' || key == 27 || key == GenerateUi::kNoMoreKeys) return false;
   }
 }
-
-int64_t LastIndex(const TextLines& lines) { return static_cast<int64_t>(lines.size()) - 1; }
 
 }  // namespace
 
@@ -65,11 +74,8 @@ void generateCommand(const GenerateEnv& env) {
     }
   }
   env.ui->ShowMessage(kMsgExporting, 1);
+  if (!Build(env, lines)) return;
   WordOperations* word = env.vars->wordApplication;
-  if (!buildDocument(FeedEnv(env), lines, 0, LastIndex(lines))) {
-    env.ui->ShowMessage(kMsgWordError, 1);
-    return;
-  }
   lines = TextLines();  // the document holds it all now; saving needs the memory
   std::string err;
   const bool saved = word->saveDocument(name, &err);
@@ -89,11 +95,8 @@ void printCommand(const GenerateEnv& env) {
     return;
   }
   env.ui->ShowMessage(kMsgExporting, 1);
+  if (!Build(env, lines)) return;
   WordOperations* word = env.vars->wordApplication;
-  if (!buildDocument(FeedEnv(env), lines, 0, LastIndex(lines))) {
-    env.ui->ShowMessage(kMsgWordError, 1);
-    return;
-  }
   env.ui->ShowMessage(kMsgPrinting, 1);
   std::string err;
   const bool printed = word->printDocument(&err);
