@@ -10,5 +10,5 @@ $SUDO apt-get install -y --no-install-recommends \
   clang libclang-rt-14-dev \
   libgtest-dev libgmock-dev libbenchmark-dev \
   libsdl2-dev libsdl2-ttf-dev libfontconfig-dev fonts-dejavu-core \
-  libzip-dev libcups2-dev libespeak-ng-dev libspeechd-dev \
+  libzip-dev libexpat1-dev pandoc libcups2-dev libespeak-ng-dev libspeechd-dev \
   python3 python3-docx tmux xvfb xauth sox espeak-ng
