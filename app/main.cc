@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "app/document_commands.h"
 #include "app/messages.h"
 #include "app/option_menu.h"
 #include "app/program.h"
@@ -32,14 +33,6 @@
 
 namespace pavodin {
 namespace {
-
-// The commands that are not in the program yet: they do nothing.
-class AbsentCommands : public Commands {
- public:
-  void generateCommand() override {}
-  void printCommand() override {}
-  void editInitialFormattingCommand() override {}
-};
 
 std::string ProgramPath(const char* argv0) {
   char buf[4096];
@@ -101,9 +94,19 @@ int Main(int argc, char** argv) {
   WaveSpeechSink sink(&player);
   Speech speech(&console, &out, &files, &sink);
   Messages catalogue(&console, &out, &speech);
-  AbsentCommands commands;
+  PvVars pv_vars;
+  ConsoleGenerateUi generate_ui(&console, &out, &speech, &catalogue);
+  ConfigSuiteSettings settings(&config);
+  GenerateEnv env;
+  env.vars = &pv_vars;
+  env.ui = &generate_ui;
+  env.settings = &settings;
+  env.files = &files;
+  env.data_dir = paths.data_dir;
+  const char* user = std::getenv("USER");
+  DocumentCommands commands(env, user && *user ? user : "Pavodin");
   SpokenOptionMenu menu(&console, &out, &speech);
-  Program program({&console, &out, &speech, &catalogue, &config, &commands, &menu});
+  Program program({&console, &out, &speech, &catalogue, &config, &commands, &menu, &pv_vars.inputFileName});
 
   std::vector<std::string> args(argv + 1, argv + argc);
   try {

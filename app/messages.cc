@@ -30,6 +30,8 @@ constexpr CatalogueEntry kCatalogue[] = {
     {"PVREESCR", "Arquivo j\xE1 existe, sobrescreve (s/n) ?"},
     {"PVDESIST", "Desistiu ..."},
     {"PVERRWOR", "Ocorreu erro, instale o Microsoft Office para realizar esta gera\xE7\xE3o."},
+    {"PVERRGRA", "Erro ao gravar o arquivo..."},
+    {"PVERRIMP", "Erro ao imprimir o arquivo..."},
 };
 
 }  // namespace

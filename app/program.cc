@@ -26,10 +26,10 @@ void Program::startUp(const std::vector<std::string>& args) {
   showBanner();
   const std::string prompts_dir = p_.config->ReadSuiteSetting("PAVODIN", "DIRPAVODIN");
   p_.speech->InitSpeech(0, prompts_dir, p_.config);
-  input_file_name_ = args.empty() ? std::string() : std::string(TrimBlanks(args.back()));
+  *p_.input_file_name = args.empty() ? std::string() : std::string(TrimBlanks(args.back()));
 
   // The title shows the name in the console's own code page.
-  std::string title = "Pavodin " + FileTextToCp1252(input_file_name_);
+  std::string title = "Pavodin " + FileTextToCp1252(*p_.input_file_name);
   if (title.size() > 8 + 136) title = title.substr(0, 136) + "...";
   p_.console->SetConsoleTitle(title);
 

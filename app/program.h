@@ -27,6 +27,8 @@ struct ProgramParts {
   SuiteConfig* config;
   Commands* commands;
   OptionMenu* menu;
+  // The program-wide name of the text file to convert, set at start-up.
+  std::string* input_file_name;
 };
 
 class Program {
@@ -48,11 +50,10 @@ class Program {
   uint8_t runHelpMenu();
 
   // The text file to convert, as given on the command line (blanks trimmed).
-  const std::string& inputFileName() const { return input_file_name_; }
+  const std::string& inputFileName() const { return *p_.input_file_name; }
 
  private:
   ProgramParts p_;
-  std::string input_file_name_;
 };
 
 }  // namespace pavodin

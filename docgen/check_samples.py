@@ -2,9 +2,10 @@
 """Builds the .docx of every samples/*.txt with pavodin_docgen and the shipped
 initial-formatting file, reads it back with python-docx (docx_dump.py) and
 compares with samples/expected/NAME.jsonl.
+The reader is tests/docx_paragraphs.py.
 
 usage: check_samples.py PAVODIN_DOCGEN SOURCE_DIR
-Exit 77 (skipped) when docx_dump.py or python-docx is not available.
+Exit 77 (skipped) when python-docx is not available.
 """
 import os
 import subprocess
@@ -13,19 +14,14 @@ import tempfile
 
 
 def find_dump(source_dir):
-    candidates = [os.environ.get("PAVODIN_DOCX_DUMP", ""),
-                  os.path.join(source_dir, "..", "shared", "tools", "docx_dump.py"),
-                  "/work/shared/tools/docx_dump.py"]
-    for c in candidates:
-        if c and os.path.isfile(c):
-            return c
-    return None
+    reader = os.path.join(source_dir, "tests", "docx_paragraphs.py")
+    return reader if os.path.isfile(reader) else None
 
 
 def main(docgen, source_dir):
     dump = find_dump(source_dir)
     if dump is None:
-        print("docx_dump.py not found: skipped")
+        print("tests/docx_paragraphs.py not found: skipped")
         return 77
     try:
         import docx  # noqa: F401

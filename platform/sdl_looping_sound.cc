@@ -48,8 +48,12 @@ bool SdlLoopingSound::Start(const SoundFormat& format, std::vector<uint8_t> samp
   if (format.bits != 8 && format.bits != 16) return false;
   if (format.channels < 1 || format.channels > 8 || format.rate < 1000 || format.rate > 384000)
     return false;
+  if (no_output_) return false;  // see SdlSoundDevice::Open
   if (!audio_initialised_) {
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+      no_output_ = true;
+      return false;
+    }
     audio_initialised_ = true;
   }
   samples_ = std::move(samples);
@@ -66,7 +70,10 @@ bool SdlLoopingSound::Start(const SoundFormat& format, std::vector<uint8_t> samp
   want.userdata = this;
   SDL_AudioSpec have;
   device_ = SDL_OpenAudioDevice(nullptr, 0, &want, &have, 0);
-  if (device_ == 0) return false;
+  if (device_ == 0) {
+    no_output_ = true;
+    return false;
+  }
   SDL_PauseAudioDevice(device_, 0);
   return true;
 }

@@ -28,6 +28,7 @@ class SdlLoopingSound : public LoopingSound {
   static void AudioCallback(void* self, uint8_t* stream, int length);
 
   bool audio_initialised_ = false;
+  bool no_output_ = false;  // opening found no sound output: not tried again
   uint32_t device_ = 0;
   // Read by the audio thread while the device is open; changed only closed.
   std::vector<uint8_t> samples_;

@@ -37,8 +37,15 @@ int SdlSoundDevice::Open(const SoundFormat& format) {
   if (format.bits != 8 && format.bits != 16) return kSoundBadFormat;
   if (format.channels < 1 || format.channels > 8) return kSoundBadFormat;
   if (format.rate < 1000 || format.rate > 384000) return kSoundBadFormat;
+  // A machine without sound output stays without it for the run; asking
+  // again for every sound would only fill standard error with the sound
+  // system's complaints.
+  if (no_output_) return kSoundNoDriver;
   if (!audio_initialised_) {
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return kSoundNoDriver;
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+      no_output_ = true;
+      return kSoundNoDriver;
+    }
     audio_initialised_ = true;
   }
   SDL_AudioSpec want;
@@ -55,6 +62,7 @@ int SdlSoundDevice::Open(const SoundFormat& format) {
   if (id == 0) {
     const std::string error = SDL_GetError();
     if (LooksBusy(error)) return kSoundAllocated;
+    no_output_ = true;
     return kSoundNoDriver;
   }
   device_ = id;

@@ -56,6 +56,7 @@ class SdlSoundDevice : public SoundDevice {
 
   MessageSource* messages_;
   bool audio_initialised_ = false;
+  bool no_output_ = false;  // opening found no sound output: not tried again
   uint32_t device_ = 0;  // SDL_AudioDeviceID; 0 when closed
   uint8_t silence_ = 0;
   std::deque<Block> queue_;  // shared with the audio thread under SDL's device lock

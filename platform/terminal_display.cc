@@ -122,6 +122,16 @@ void TerminalDisplay::Open(const ScreenModel* screen, const VideoSettings& setti
     for (int sig : {SIGSEGV, SIGABRT, SIGBUS, SIGFPE, SIGILL}) ::sigaction(sig, &fatal, nullptr);
     reader_ = std::thread([this] { ReadKeys(); });
   }
+  // Whatever libraries write to standard error would land in the middle of
+  // the grid: while the console is shown it goes nowhere.
+  if (::isatty(2)) {
+    const int null_fd = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
+    if (null_fd >= 0) {
+      saved_stderr_ = ::fcntl(2, F_DUPFD_CLOEXEC, 3);
+      ::dup2(null_fd, 2);
+      ::close(null_fd);
+    }
+  }
   Emit("\x1b[?1049h\x1b[?25l\x1b[2J");
   DrawAll();
 }
@@ -191,6 +201,11 @@ void TerminalDisplay::ReadKeys() {
 }
 
 void TerminalDisplay::Restore() {
+  if (saved_stderr_ >= 0) {
+    ::dup2(saved_stderr_, 2);
+    ::close(saved_stderr_);
+    saved_stderr_ = -1;
+  }
   if (raw_) {
     Emit(kRestoreSequence);
     ::tcsetattr(in_fd_, TCSANOW, &saved_);

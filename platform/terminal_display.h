@@ -56,6 +56,7 @@ class TerminalDisplay : public Display {
   ColourMap colour_map_{};
   termios saved_{};
   bool raw_ = false;
+  int saved_stderr_ = -1;  // standard error while it is silenced
   int stop_pipe_[2] = {-1, -1};
   std::thread reader_;
 };

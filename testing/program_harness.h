@@ -64,7 +64,8 @@ class ProgramHarness {
     speech = std::make_unique<Speech>(console.get(), out.get(), &files, &sink);
     catalogue = std::make_unique<Messages>(console.get(), out.get(), speech.get());
     program = std::make_unique<Program>(
-        ProgramParts{console.get(), out.get(), speech.get(), catalogue.get(), &config, &commands, &menu});
+        ProgramParts{console.get(), out.get(), speech.get(), catalogue.get(), &config, &commands, &menu,
+                     &input_file_name});
   }
 
   // Runs the whole program; answers its exit code.
@@ -101,6 +102,7 @@ class ProgramHarness {
   RecordingSpeechSink sink;
   RecordingCommands commands;
   ScriptedOptionMenu menu;
+  std::string input_file_name;
   std::unique_ptr<Console> console;
   std::unique_ptr<TextDevice> out;
   std::unique_ptr<Speech> speech;
