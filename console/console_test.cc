@@ -9,19 +9,12 @@
 namespace pavodin {
 namespace {
 
-class ConsoleTest : public ::testing::Test {
+class ConsoleTest : public ::testing::Test, protected FakeConsoleParts {
  protected:
   Console& Make(std::string ini = "") {
-    ConsoleServices s;
-    s.messages = &messages;
-    s.display = &display;
-    s.sound = &sound;
-    s.clock = &clock;
-    s.settings = [ini](std::string_view section, std::string_view key, size_t room) {
+    console = std::make_unique<Console>(Services([ini](std::string_view section, std::string_view key, size_t room) {
       return FindIniValue(ini, section, key, room);
-    };
-    s.program_path = "/usr/bin/pavodin";
-    console = std::make_unique<Console>(s);
+    }));
     return *console;
   }
   // Runs `f` and answers the exit code the program ended with (-1: it did not end).
@@ -35,10 +28,6 @@ class ConsoleTest : public ::testing::Test {
     return -1;
   }
 
-  ScriptedMessages messages;
-  RecordingDisplay display;
-  RecordingConsoleSound sound;
-  FakeClock clock;
   std::unique_ptr<Console> console;
 };
 

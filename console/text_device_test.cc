@@ -8,15 +8,10 @@
 namespace pavodin {
 namespace {
 
-class TextDeviceTest : public ::testing::Test {
+class TextDeviceTest : public ::testing::Test, protected FakeConsoleParts {
  protected:
   TextDeviceTest() {
-    ConsoleServices s;
-    s.messages = &messages;
-    s.display = &display;
-    s.sound = &sound;
-    s.clock = &clock;
-    console = std::make_unique<Console>(s);
+    console = std::make_unique<Console>(Services());
     device = std::make_unique<TextDevice>(console.get());
   }
   std::string RowText(int row) {
@@ -26,10 +21,6 @@ class TextDeviceTest : public ::testing::Test {
     return out;
   }
 
-  ScriptedMessages messages;
-  RecordingDisplay display;
-  RecordingConsoleSound sound;
-  FakeClock clock;
   std::unique_ptr<Console> console;
   std::unique_ptr<TextDevice> device;
 };

@@ -10,7 +10,9 @@
 #include <string_view>
 #include <vector>
 
+#include "console/console.h"
 #include "console/display.h"
+#include "platform/clock.h"
 #include "platform/message_source.h"
 #include "speech/speech_sink.h"
 
@@ -137,6 +139,25 @@ class RecordingSpeechSink : public SpeechSink {
 
   std::vector<std::string> said;
   int stops = 0;
+};
+
+// The outside services of a console, all fakes.
+struct FakeConsoleParts {
+  ConsoleServices Services(SettingLookup settings = {}) {
+    ConsoleServices s;
+    s.messages = &messages;
+    s.display = &display;
+    s.sound = &sound;
+    s.clock = &clock;
+    s.settings = std::move(settings);
+    s.program_path = "/usr/bin/pavodin";
+    return s;
+  }
+
+  ScriptedMessages messages;
+  RecordingDisplay display;
+  RecordingConsoleSound sound;
+  FakeClock clock;
 };
 
 }  // namespace pavodin

@@ -46,20 +46,13 @@ class ScriptedOptionMenu : public OptionMenu {
   std::vector<std::string> items;
 };
 
-class ProgramHarness {
+class ProgramHarness : public FakeConsoleParts {
  public:
   ProgramHarness() {
     files.files["/cfg/KELDAM.INI"] = "[PAVODIN]\nDIRPAVODIN=/prompts\n[TRADUTOR]\nDIRLETRAS=/letras\n";
-    ConsoleServices s;
-    s.messages = &messages;
-    s.display = &display;
-    s.sound = &sound;
-    s.clock = &clock;
-    s.settings = [this](std::string_view section, std::string_view key, size_t room) {
+    console = std::make_unique<Console>(Services([this](std::string_view section, std::string_view key, size_t room) {
       return config.ReadConfigDirSetting(section, key, room);
-    };
-    s.program_path = "/usr/bin/pavodin";
-    console = std::make_unique<Console>(s);
+    }));
     out = std::make_unique<TextDevice>(console.get());
     speech = std::make_unique<Speech>(console.get(), out.get(), &files, &sink);
     catalogue = std::make_unique<Messages>(console.get(), out.get(), speech.get());
@@ -95,10 +88,6 @@ class ProgramHarness {
 
   MemoryFileSystem files;
   SuiteConfig config{&files, SuitePaths{"/cfg", "/data", "/start"}};
-  ScriptedMessages messages;
-  RecordingDisplay display;
-  RecordingConsoleSound sound;
-  FakeClock clock;
   RecordingSpeechSink sink;
   RecordingCommands commands;
   ScriptedOptionMenu menu;
