@@ -49,7 +49,7 @@ def main(pavodin, source_dir):
 
     with tempfile.TemporaryDirectory() as work:
         env = dict(os.environ, PAVODIN_CONFIG_DIR=os.path.join(work, "config"),
-                   PAVODIN_DATA_DIR=os.path.join(source_dir, "data"), SDL_AUDIODRIVER="dummy")
+                   PAVODIN_DATA_DIR=os.path.join(source_dir, "data"), SDL_AUDIODRIVER="dummy", PAVODIN_DISPLAY="text")
         for name in sorted(os.listdir(samples)):
             if not name.endswith(".txt"):
                 continue
