@@ -1,0 +1,403 @@
+#include "platform/sdl_window_display.h"
+
+#include <SDL2/SDL.h>
+#include <SDL2/SDL_ttf.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "platform/text_encoding.h"
+
+namespace pavodin {
+namespace {
+
+// Cells beyond these come only from a broken configuration; they would ask
+// for images of gigabytes.
+constexpr int kLargestCellWidth = 256;
+constexpr int kLargestCellHeight = 512;
+// Slow scrolling copies pixels only while the window's bottom edge stays
+// this far above the bottom of the screen.
+constexpr int kScrollMargin = 32;
+
+SDL_Rect ToSdl(const PixelRect& r) { return {r.x, r.y, r.width, r.height}; }
+
+uint32_t MapColour(const SDL_Surface* surface, const Rgb& c) {
+  return SDL_MapRGB(surface->format, c.r, c.g, c.b);
+}
+
+PixelRect Union(const PixelRect& a, const PixelRect& b) {
+  const int x = std::min(a.x, b.x), y = std::min(a.y, b.y);
+  const int r = std::max(a.x + a.width, b.x + b.width), bottom = std::max(a.y + a.height, b.y + b.height);
+  return {x, y, r - x, bottom - y};
+}
+
+bool Intersects(const PixelRect& a, const PixelRect& b) {
+  return a.x < b.x + b.width && b.x < a.x + a.width && a.y < b.y + b.height && b.y < a.y + a.height;
+}
+
+}  // namespace
+
+bool SdlWindowDisplay::Available(std::string* why) {
+  if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+    *why = SDL_GetError();
+    return false;
+  }
+  const char* driver = SDL_GetCurrentVideoDriver();
+  const std::string name = driver ? driver : "";
+  int displays = SDL_GetNumVideoDisplays();
+  SDL_QuitSubSystem(SDL_INIT_VIDEO);
+  // With no display SDL may still start and open windows nobody can see.
+  if (name.empty() || name == "offscreen" || name == "dummy" || name == "evdev") {
+    *why = "no window system (SDL video driver \"" + name + "\")";
+    return false;
+  }
+  if (displays < 1) {
+    *why = "the window system has no display";
+    return false;
+  }
+  return true;
+}
+
+SdlWindowDisplay::SdlWindowDisplay() = default;
+
+SdlWindowDisplay::~SdlWindowDisplay() { Release(); }
+
+bool SdlWindowDisplay::OpenFont(const VideoSettings& settings, PixelSize usable) {
+  std::string error;
+  if (!FindConsoleFont(settings.font_face, settings.font_weight, &font_choice_, &error)) {
+    std::fprintf(stderr, "pavodin: %s\n", error.c_str());
+    return false;
+  }
+  // Measured at a large em, so the proportions are exact enough.
+  constexpr int kReferenceEm = 1000;
+  font_ = TTF_OpenFontIndexDPI(font_choice_.path.c_str(), 72, font_choice_.index, kReferenceEm, kReferenceEm);
+  if (!font_ && FindConsoleFont("monospace", settings.font_weight, &font_choice_, &error)) {
+    font_ = TTF_OpenFontIndexDPI(font_choice_.path.c_str(), 72, font_choice_.index, kReferenceEm, kReferenceEm);
+  }
+  if (!font_) {
+    std::fprintf(stderr, "pavodin: cannot open the font %s: %s\n", font_choice_.path.c_str(), TTF_GetError());
+    return false;
+  }
+  if (settings.font_weight >= 600 && font_choice_.weight < 600) TTF_SetFontStyle(font_, TTF_STYLE_BOLD);
+
+  int want_h = settings.font_height.value_or(DefaultFontHeight(usable.height));
+  if (want_h <= 0) want_h = DefaultFontHeight(usable.height);
+  want_h = std::clamp(want_h, 4, kLargestCellHeight);
+  int advance = 0;
+  TTF_GlyphMetrics32(font_, '0', nullptr, nullptr, nullptr, nullptr, &advance);
+  EmProportions proportions;
+  proportions.height_per_em = static_cast<double>(TTF_FontHeight(font_)) / kReferenceEm;
+  proportions.advance_per_em = advance > 0 ? static_cast<double>(advance) / kReferenceEm : 0.6;
+  int want_w = settings.font_width.value_or(DefaultFontWidth(usable.width));
+  // Width 0 asks for the font's own proportions.
+  if (want_w <= 0) want_w = static_cast<int>(want_h / proportions.height_per_em * proportions.advance_per_em);
+  want_w = std::clamp(want_w, 2, kLargestCellWidth);
+
+  PixelSize em = EmSizeForCell(want_w, want_h, proportions);
+  TTF_SetFontSizeDPI(font_, 72, em.width, em.height);
+  // Rounding inside the font engine may overshoot by a pixel.
+  while (TTF_FontHeight(font_) > want_h && em.height > 1) TTF_SetFontSizeDPI(font_, 72, em.width, --em.height);
+  TTF_GlyphMetrics32(font_, '0', nullptr, nullptr, nullptr, nullptr, &advance);
+  while (advance > want_w && em.width > 1) {
+    TTF_SetFontSizeDPI(font_, 72, --em.width, em.height);
+    TTF_GlyphMetrics32(font_, '0', nullptr, nullptr, nullptr, nullptr, &advance);
+  }
+  cell_.width = std::max(advance, 1);
+  cell_.height = std::max(TTF_FontHeight(font_) + std::max(0, TTF_FontLineSkip(font_) - TTF_FontHeight(font_)), 1);
+  cell_.ascent = TTF_FontAscent(font_);
+  cell_.overhang = 0;  // outline fonts have none
+  return true;
+}
+
+void SdlWindowDisplay::RenderGlyphs() {
+  const SDL_Color white{255, 255, 255, 255};
+  for (int b = 33; b < 256; ++b) {
+    const char32_t cp = Cp1252ToCodePoint(static_cast<unsigned char>(b));
+    if (cp == 0x7F || (cp >= 0x80 && cp < 0xA0) || cp == 0xA0) continue;  // nothing to draw
+    SDL_Surface* glyph = TTF_RenderGlyph32_Blended(font_, cp, white);
+    if (!glyph) continue;
+    SDL_SetSurfaceBlendMode(glyph, SDL_BLENDMODE_BLEND);
+    glyphs_[b] = glyph;
+  }
+}
+
+void SdlWindowDisplay::Open(const ScreenModel* screen, const VideoSettings& settings) {
+  screen_ = screen;
+  settings_ = settings;
+  // The window class name, as the window system shows it.
+  setenv("SDL_VIDEO_X11_WMCLASS", "KdWinCrt", 0);
+  setenv("SDL_VIDEO_WAYLAND_WMCLASS", "KdWinCrt", 0);
+  if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+    std::fprintf(stderr, "pavodin: cannot open a window: %s\n", SDL_GetError());
+    return;
+  }
+  video_started_ = true;
+  if (TTF_Init() != 0) {
+    std::fprintf(stderr, "pavodin: cannot draw text: %s\n", TTF_GetError());
+    return;
+  }
+  ttf_started_ = true;
+  SDL_Rect usable{0, 0, 1024, 768};
+  if (SDL_GetDisplayUsableBounds(0, &usable) != 0) SDL_GetDisplayBounds(0, &usable);
+  usable_ = {usable.w, usable.h};
+  if (!OpenFont(settings, usable_)) return;
+
+  const PixelSize grid = GridPixels(cell_);
+  image_ = SDL_CreateRGBSurfaceWithFormat(0, grid.width, grid.height, 32, SDL_PIXELFORMAT_ARGB8888);
+  if (!image_) {
+    std::fprintf(stderr, "pavodin: no memory for the window image: %s\n", SDL_GetError());
+    return;
+  }
+  SDL_SetSurfaceBlendMode(image_, SDL_BLENDMODE_NONE);
+  RenderGlyphs();
+  DrawRows(0, ScreenRows);
+
+  limits_ = ComputeSizeLimits(cell_, usable_, 0, 0);
+  PixelSize size{std::min(grid.width, limits_.maximum.width), std::min(grid.height, limits_.maximum.height)};
+  int x = SDL_WINDOWPOS_UNDEFINED, y = SDL_WINDOWPOS_UNDEFINED;
+  if (settings.maximized) {
+    // Maximized means as large as the grid allows, in the top-left corner.
+    x = usable.x;
+    y = usable.y;
+    size = limits_.maximum;
+  }
+  window_ = SDL_CreateWindow("", x, y, size.width, size.height, SDL_WINDOW_RESIZABLE | SDL_WINDOW_HIDDEN);
+  if (!window_) {
+    std::fprintf(stderr, "pavodin: cannot open a window: %s\n", SDL_GetError());
+    return;
+  }
+  SDL_SetWindowMinimumSize(window_, limits_.minimum.width, limits_.minimum.height);
+  SDL_SetWindowMaximumSize(window_, limits_.maximum.width, limits_.maximum.height);
+  SDL_ShowWindow(window_);
+  if (settings.maximized && (grid.width > limits_.maximum.width || grid.height > limits_.maximum.height)) {
+    SDL_MaximizeWindow(window_);  // the grid is larger than the desktop
+  }
+  PresentAll();
+}
+
+void SdlWindowDisplay::UpdateSizeLimits() {
+  int top = 0, left = 0, bottom = 0, right = 0;
+  if (decorations_known_ || SDL_GetWindowBordersSize(window_, &top, &left, &bottom, &right) != 0) return;
+  if (top <= 0 && left <= 0) return;  // not known yet
+  decorations_known_ = true;
+  limits_ = ComputeSizeLimits(cell_, usable_, top, left);
+  SDL_SetWindowMinimumSize(window_, limits_.minimum.width, limits_.minimum.height);
+  SDL_SetWindowMaximumSize(window_, limits_.maximum.width, limits_.maximum.height);
+  int w = 0, h = 0;
+  SDL_GetWindowSize(window_, &w, &h);
+  if (w > limits_.maximum.width || h > limits_.maximum.height)
+    SDL_SetWindowSize(window_, std::min(w, limits_.maximum.width), std::min(h, limits_.maximum.height));
+}
+
+void SdlWindowDisplay::DrawRun(int row, const AttrRun& run) {
+  const SDL_Rect area{run.first * cell_.width, row * cell_.height, (run.end - run.first) * cell_.width,
+                      cell_.height};
+  const Rgb fg = ColourOf(run.attr & 0x0F, settings_.colour_map);
+  const Rgb bg = ColourOf(run.attr >> 4, settings_.colour_map);
+  SDL_FillRect(image_, &area, MapColour(image_, bg));
+  SDL_SetClipRect(image_, &area);
+  for (int col = run.first; col < run.end; ++col) {
+    SDL_Surface* glyph = glyphs_[screen_->CharAt(col, row)];
+    if (!glyph) continue;
+    SDL_SetSurfaceColorMod(glyph, fg.r, fg.g, fg.b);
+    SDL_Rect at{col * cell_.width + cell_.overhang, row * cell_.height, glyph->w, glyph->h};
+    SDL_BlitSurface(glyph, nullptr, image_, &at);
+  }
+  SDL_SetClipRect(image_, nullptr);
+}
+
+void SdlWindowDisplay::DrawRows(int first_row, int end_row) {
+  for (int row = first_row; row < end_row; ++row)
+    for (const AttrRun& run : SplitRuns(*screen_, row, 0, ScreenColumns)) DrawRun(row, run);
+}
+
+void SdlWindowDisplay::ShowCells(int row, int first, int end) {
+  if (!image_ || detached_ || end <= first) return;
+  for (const AttrRun& run : SplitRuns(*screen_, row, first, end)) DrawRun(row, run);
+  Present({first * cell_.width, row * cell_.height, (end - first) * cell_.width, cell_.height});
+}
+
+void SdlWindowDisplay::ScrollImage() {
+  const int line = cell_.height;
+  const int rows_bytes = image_->pitch * (image_->h - line);
+  auto* pixels = static_cast<uint8_t*>(image_->pixels);
+  std::memmove(pixels, pixels + image_->pitch * line, static_cast<size_t>(rows_bytes));
+  const SDL_Rect strip{0, (ScreenRows - 1) * line, image_->w, line};
+  SDL_FillRect(image_, &strip, MapColour(image_, ColourOf(screen_->current_attr >> 4, settings_.colour_map)));
+}
+
+void SdlWindowDisplay::ShowScroll() {
+  if (!image_ || detached_) return;
+  bool copy = settings_.slow_scrolling && HasFocus();
+  if (copy) {
+    int x = 0, y = 0, w = 0, h = 0, top = 0, left = 0, bottom = 0, right = 0;
+    SDL_GetWindowPosition(window_, &x, &y);
+    SDL_GetWindowSize(window_, &w, &h);
+    SDL_GetWindowBordersSize(window_, &top, &left, &bottom, &right);
+    SDL_Rect screen{0, 0, 0, 0};
+    SDL_GetDisplayBounds(std::max(0, SDL_GetWindowDisplayIndex(window_)), &screen);
+    copy = (screen.y + screen.h) - (y + h + bottom) > kScrollMargin;
+  }
+  if (copy) {
+    ScrollImage();
+  } else {
+    DrawRows(0, ScreenRows);
+  }
+  PresentAll();
+}
+
+void SdlWindowDisplay::ShowAll() {
+  if (!image_ || detached_) return;
+  UpdateSizeLimits();
+  DrawRows(0, ScreenRows);
+  PresentAll();
+}
+
+void SdlWindowDisplay::DrawCaret(SDL_Surface* target) {
+  // Inverted pixels, like the system caret, so it shows on any colour.
+  SDL_Rect r = ToSdl(caret_);
+  SDL_Rect bounds{0, 0, target->w, target->h};
+  SDL_Rect clipped;
+  if (!SDL_IntersectRect(&r, &bounds, &clipped)) return;
+  if (SDL_MUSTLOCK(target)) SDL_LockSurface(target);
+  const int bpp = target->format->BytesPerPixel;
+  for (int y = clipped.y; y < clipped.y + clipped.h; ++y) {
+    uint8_t* p = static_cast<uint8_t*>(target->pixels) + y * target->pitch + clipped.x * bpp;
+    for (int i = 0; i < clipped.w * bpp; ++i) p[i] = static_cast<uint8_t>(~p[i]);
+  }
+  if (SDL_MUSTLOCK(target)) SDL_UnlockSurface(target);
+}
+
+void SdlWindowDisplay::Present(const PixelRect& wanted) {
+  SDL_Surface* win = SDL_GetWindowSurface(window_);
+  if (!win) return;
+  PixelRect area = wanted;
+  // The caret's cells are copied whole before it is drawn again, so it is
+  // never inverted twice.
+  const bool caret = caret_shown_ && Intersects(area, caret_);
+  if (caret) area = Union(area, caret_);
+  SDL_Rect src = ToSdl(area);
+  SDL_Rect dst = src;
+  SDL_BlitSurface(image_, &src, win, &dst);
+  if (caret) DrawCaret(win);
+  SDL_Rect update = ToSdl(area);
+  SDL_Rect bounds{0, 0, win->w, win->h};
+  SDL_Rect clipped;
+  if (SDL_IntersectRect(&update, &bounds, &clipped)) SDL_UpdateWindowSurfaceRects(window_, &clipped, 1);
+}
+
+void SdlWindowDisplay::PresentAll() {
+  SDL_Surface* win = SDL_GetWindowSurface(window_);
+  if (!win) return;
+  SDL_FillRect(win, nullptr, SDL_MapRGB(win->format, 0, 0, 0));  // beyond the grid
+  SDL_BlitSurface(image_, nullptr, win, nullptr);
+  if (caret_shown_) DrawCaret(win);
+  SDL_UpdateWindowSurface(window_);
+}
+
+void SdlWindowDisplay::ShowCaret(int column, int row) {
+  if (!image_ || detached_) return;
+  if (caret_shown_) HideCaret();
+  caret_ = CaretRect(cell_, column, row);
+  caret_shown_ = true;
+  Present(caret_);
+}
+
+void SdlWindowDisplay::HideCaret() {
+  if (!caret_shown_) return;
+  caret_shown_ = false;
+  if (image_ && !detached_) Present(caret_);
+}
+
+void SdlWindowDisplay::Zoom(int x, int y) {
+  SDL_Surface* win = SDL_GetWindowSurface(window_);
+  if (!win) return;
+  const PixelSize image{zoom_source_->w, zoom_source_->h};
+  SDL_Rect src = ToSdl(MagnifierSource(x, y, settings_.magnify_factor, image));
+  SDL_Rect dst{0, 0, image.width, image.height};
+  if (src.w > 0 && src.h > 0) SDL_BlitScaled(zoom_source_, &src, win, &dst);
+  SDL_UpdateWindowSurface(window_);
+}
+
+void SdlWindowDisplay::Pointer(const Message& msg) {
+  if (!image_ || detached_) return;
+  switch (msg.kind) {
+    case MessageKind::kRightButtonDown:
+      if (zoom_source_) break;
+      zoom_source_ = SDL_DuplicateSurface(image_);
+      if (!zoom_source_) break;
+      SDL_SetSurfaceBlendMode(zoom_source_, SDL_BLENDMODE_NONE);
+      Zoom(msg.x, msg.y);
+      break;
+    case MessageKind::kMouseMove:
+      if (zoom_source_) Zoom(msg.x, msg.y);
+      break;
+    case MessageKind::kRightButtonUp:
+      if (!zoom_source_) break;
+      SDL_FreeSurface(zoom_source_);
+      zoom_source_ = nullptr;
+      DrawRows(0, ScreenRows);
+      PresentAll();
+      break;
+    default:
+      break;
+  }
+}
+
+void SdlWindowDisplay::SetTitle(std::string_view title) {
+  if (!window_) return;
+  std::string utf8 = Cp1252ToUtf8(title);
+  for (char& c : utf8)
+    if (static_cast<unsigned char>(c) < 32) c = ' ';
+  SDL_SetWindowTitle(window_, utf8.c_str());
+}
+
+bool SdlWindowDisplay::HasFocus() {
+  return window_ && (SDL_GetWindowFlags(window_) & SDL_WINDOW_INPUT_FOCUS) != 0;
+}
+
+bool SdlWindowDisplay::WindowPixel(int x, int y, Rgb* out) {
+  if (!window_) return false;
+  SDL_Surface* win = SDL_GetWindowSurface(window_);
+  if (!win || x < 0 || y < 0 || x >= win->w || y >= win->h) return false;
+  if (SDL_MUSTLOCK(win)) SDL_LockSurface(win);
+  const int bpp = win->format->BytesPerPixel;
+  uint32_t pixel = 0;
+  std::memcpy(&pixel, static_cast<uint8_t*>(win->pixels) + y * win->pitch + x * bpp,
+              static_cast<size_t>(std::min(bpp, 4)));
+  if (SDL_MUSTLOCK(win)) SDL_UnlockSurface(win);
+  SDL_GetRGB(pixel, win->format, &out->r, &out->g, &out->b);
+  return true;
+}
+
+void SdlWindowDisplay::Close() { Release(); }
+
+void SdlWindowDisplay::Detach(std::string_view title) {
+  SetTitle(title);
+  detached_ = true;
+}
+
+void SdlWindowDisplay::Release() {
+  for (SDL_Surface*& glyph : glyphs_) {
+    if (glyph) SDL_FreeSurface(glyph);
+    glyph = nullptr;
+  }
+  if (zoom_source_) SDL_FreeSurface(zoom_source_);
+  zoom_source_ = nullptr;
+  if (image_) SDL_FreeSurface(image_);
+  image_ = nullptr;
+  if (font_) TTF_CloseFont(font_);
+  font_ = nullptr;
+  if (window_) SDL_DestroyWindow(window_);
+  window_ = nullptr;
+  if (ttf_started_) TTF_Quit();
+  ttf_started_ = false;
+  if (video_started_) SDL_QuitSubSystem(SDL_INIT_VIDEO);
+  video_started_ = false;
+  caret_shown_ = false;
+  screen_ = nullptr;
+}
+
+}  // namespace pavodin
