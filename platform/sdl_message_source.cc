@@ -56,11 +56,15 @@ void SdlMessageSource::Wait() {
 }
 
 void SdlMessageSource::Post(const Message& msg) {
+  bool was_empty = false;
   {
     std::lock_guard<std::mutex> lock(mutex_);
+    was_empty = posted_.empty();
     posted_.push_back(msg);
   }
-  // The message itself stays in posted_, so a full SDL queue loses nothing.
+  // One wake-up per batch: Wait looks at posted_ before it sleeps, so later
+  // messages of the batch need none, and SDL's queue never fills with them.
+  if (!was_empty) return;
   SDL_Event wake{};
   wake.type = wake_event_;
   SDL_PushEvent(&wake);

@@ -129,6 +129,9 @@ void SdlWindowDisplay::Open(const ScreenModel* screen, const VideoSettings& sett
   // The window class name, as the window system shows it.
   setenv("SDL_VIDEO_X11_WMCLASS", "KdWinCrt", 0);
   setenv("SDL_VIDEO_WAYLAND_WMCLASS", "KdWinCrt", 0);
+  // The window system's own image transfer: a text grid needs no 3D driver,
+  // and loading one per window costs time and memory.
+  SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
   if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
     std::fprintf(stderr, "pavodin: cannot open a window: %s\n", SDL_GetError());
     return;
