@@ -157,7 +157,7 @@ void SdlWindowDisplay::Open(const ScreenModel* screen, const VideoSettings& sett
   RenderGlyphs();
   DrawRows(0, ScreenRows);
 
-  limits_ = ComputeSizeLimits(cell_, usable_, 0, 0);
+  limits_ = ComputeSizeLimits(cell_, usable_, 0);
   PixelSize size{std::min(grid.width, limits_.maximum.width), std::min(grid.height, limits_.maximum.height)};
   int x = SDL_WINDOWPOS_UNDEFINED, y = SDL_WINDOWPOS_UNDEFINED;
   if (settings.maximized) {
@@ -185,7 +185,7 @@ void SdlWindowDisplay::UpdateSizeLimits() {
   if (decorations_known_ || SDL_GetWindowBordersSize(window_, &top, &left, &bottom, &right) != 0) return;
   if (top <= 0 && left <= 0) return;  // not known yet
   decorations_known_ = true;
-  limits_ = ComputeSizeLimits(cell_, usable_, top, left);
+  limits_ = ComputeSizeLimits(cell_, usable_, top);
   SDL_SetWindowMinimumSize(window_, limits_.minimum.width, limits_.minimum.height);
   SDL_SetWindowMaximumSize(window_, limits_.maximum.width, limits_.maximum.height);
   int w = 0, h = 0;

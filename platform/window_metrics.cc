@@ -18,12 +18,12 @@ PixelSize GridPixels(const CellMetrics& cell) {
   return {ScreenColumns * cell.width, ScreenRows * cell.height};
 }
 
-WindowSizeLimits ComputeSizeLimits(const CellMetrics& cell, PixelSize usable, int caption, int frame) {
+WindowSizeLimits ComputeSizeLimits(const CellMetrics& cell, PixelSize usable, int caption) {
   WindowSizeLimits limits;
   limits.minimum = {16 * cell.width, 4 * cell.height};
   const PixelSize grid = GridPixels(cell);
-  limits.maximum.width = std::min(grid.width, usable.width - 2 * frame);
-  limits.maximum.height = std::min(grid.height, usable.height - 2 * frame - caption);
+  limits.maximum.width = std::min(grid.width, usable.width);
+  limits.maximum.height = std::min(grid.height, usable.height - caption);
   // A desktop smaller than the minimum still gets a window it can show.
   limits.maximum.width = std::max(limits.maximum.width, limits.minimum.width);
   limits.maximum.height = std::max(limits.maximum.height, limits.minimum.height);

@@ -48,14 +48,17 @@ struct EmProportions {
 PixelSize EmSizeForCell(int cell_width, int cell_height, const EmProportions& font);
 
 // Limits of the window's drawing area. `usable` is the desktop's usable
-// area; `caption` and `frame` are what the window manager adds above and on
-// each side (0 when unknown). The window is never larger than the grid nor
-// than the usable area, and never smaller than 16 × 4 cells.
+// area; `caption` is the title bar the window manager adds above (0 when
+// unknown). The drawing area is never larger than the grid nor than the
+// usable area below the caption, and never smaller than 16 × 4 cells. The
+// side frames are not taken off: a window as wide as the desktop keeps its
+// whole last column and lets its frames go past the edges, as a maximized
+// window does.
 struct WindowSizeLimits {
   PixelSize maximum;
   PixelSize minimum;
 };
-WindowSizeLimits ComputeSizeLimits(const CellMetrics& cell, PixelSize usable, int caption, int frame);
+WindowSizeLimits ComputeSizeLimits(const CellMetrics& cell, PixelSize usable, int caption);
 
 // The whole grid's size in pixels.
 PixelSize GridPixels(const CellMetrics& cell);

@@ -23,21 +23,20 @@ TEST(ComputeSizeLimits, NeverLargerThanTheGridOrTheDesktopNeverSmallerThan16By4C
   struct Case {
     CellMetrics cell;
     PixelSize usable;
-    int caption, frame;
+    int caption;
     PixelSize maximum, minimum;
   } cases[] = {
-      // Default cell of a 1280 × 1024 desktop: the grid fits.
-      {{16, 39, 30, 0}, {1280, 1024}, 0, 0, {1280, 975}, {256, 156}},
-      // The decorations come off the desktop, not off the grid, when it fits.
-      {{16, 39, 30, 0}, {1920, 1050}, 24, 4, {1280, 975}, {256, 156}},
-      // A grid larger than the desktop: the desktop minus the decorations.
-      {{17, 29, 23, 0}, {1366, 728}, 24, 4, {1358, 696}, {272, 116}},
-      {{24, 40, 31, 0}, {1024, 768}, 0, 0, {1024, 768}, {384, 160}},
+      // Default cell of a 1280 × 1024 desktop: the grid fits, to the last column.
+      {{16, 39, 30, 0}, {1280, 1024}, 0, {1280, 975}, {256, 156}},
+      {{16, 39, 30, 0}, {1920, 1050}, 24, {1280, 975}, {256, 156}},
+      // A grid taller than the desktop: the desktop below the caption.
+      {{17, 29, 23, 0}, {1366, 728}, 24, {1360, 704}, {272, 116}},
+      {{24, 40, 31, 0}, {1024, 768}, 0, {1024, 768}, {384, 160}},
       // A desktop smaller than 16 × 4 cells still gets the minimum.
-      {{40, 80, 60, 0}, {320, 200}, 20, 2, {640, 320}, {640, 320}},
+      {{40, 80, 60, 0}, {320, 200}, 20, {640, 320}, {640, 320}},
   };
   for (const Case& c : cases) {
-    const WindowSizeLimits limits = ComputeSizeLimits(c.cell, c.usable, c.caption, c.frame);
+    const WindowSizeLimits limits = ComputeSizeLimits(c.cell, c.usable, c.caption);
     EXPECT_EQ(limits.maximum, c.maximum) << c.cell.width << "x" << c.cell.height << " on " << c.usable.width;
     EXPECT_EQ(limits.minimum, c.minimum) << c.cell.width << "x" << c.cell.height;
   }

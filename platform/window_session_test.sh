@@ -1,0 +1,118 @@
+#!/usr/bin/env bash
+# The program for real in its window, on a virtual X display with a window
+# manager: the banner on its blue background and the prompt drawn, F1's
+# help lines, ESC then S ending with exit code 0, Alt+F4 closing with 0, a
+# kill ending with 255. PAVODIN_SCREENSHOT_DIR=dir keeps the screenshots.
+set -euo pipefail
+program="$1"
+sample="$2"
+for tool in Xvfb xdotool import convert; do
+  command -v "$tool" >/dev/null || { echo "$tool is not installed"; exit 1; }
+done
+work=$(mktemp -d)
+pids=()
+cleanup() {
+  for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+pids+=($!)
+for _ in $(seq 1 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+[ -s "$work/display" ] || { echo "Xvfb did not start"; cat "$work/xvfb.log"; exit 1; }
+export DISPLAY=":$(head -n1 "$work/display")"
+have_wm=0
+if command -v openbox >/dev/null; then
+  openbox --sm-disable >/dev/null 2>&1 &
+  pids+=($!)
+  have_wm=1
+  sleep 1
+fi
+
+export PAVODIN_CONFIG_DIR="$work/config"   # defaults only
+mkdir -p "$PAVODIN_CONFIG_DIR"
+unset PAVODIN_DISPLAY
+# The X libraries keep allocations until the process ends.
+export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
+
+start() {  # runs the program as a desktop launcher would: no terminal at all
+  "$program" "$sample" </dev/null >"$work/out" 2>&1 &
+  prog=$!
+  wid=""
+  for _ in $(seq 1 200); do
+    wid=$(xdotool search --class KdWinCrt 2>/dev/null | head -n1 || true)
+    [ -n "$wid" ] && break
+    sleep 0.1
+  done
+  [ -n "$wid" ] || { echo "no window"; cat "$work/out"; exit 1; }
+  if [ "$have_wm" = 1 ]; then xdotool windowactivate --sync "$wid" 2>/dev/null || true; fi
+}
+
+shot() { import -window "$wid" "$work/shot.png"; }
+
+pixel() {  # x y: the colour as #RRGGBB
+  convert "$work/shot.png" -crop "1x1+$1+$2" -depth 8 txt:- | tail -n1 | grep -o '#[0-9A-F]\{6\}'
+}
+
+lines() {  # bands of pixel rows with something drawn: the text lines on screen
+  convert "$work/shot.png" -scale "1x$(identify -format %h "$work/shot.png")!" -depth 8 txt:- |
+    awk 'NR > 1 { drawn = ($0 !~ /#000000/) } drawn && !was { n++ } { was = drawn } END { print n + 0 }'
+}
+
+wait_lines() {  # at least n text lines, within seconds
+  for _ in $(seq 1 $(( $2 * 10 ))); do
+    shot
+    [ "$(lines)" -ge "$1" ] && return 0
+    sleep 0.1
+  done
+  echo "expected $1 text lines, saw $(lines)"; keep_shot failed; exit 1
+}
+
+keep_shot() {
+  if [ -n "${PAVODIN_SCREENSHOT_DIR:-}" ]; then cp "$work/shot.png" "$PAVODIN_SCREENSHOT_DIR/window-$1.png"; fi
+}
+
+key() {
+  if [ "$have_wm" = 1 ]; then xdotool key "$@"; else xdotool key --window "$wid" "$@"; fi
+}
+
+wait_exit() {  # expected exit code
+  local code=0
+  for _ in $(seq 1 100); do kill -0 "$prog" 2>/dev/null || break; sleep 0.1; done
+  wait "$prog" || code=$?
+  [ "$code" = "$1" ] || { echo "exit $code, expected $1"; cat "$work/out"; exit 1; }
+}
+
+# Banner and prompt.
+start
+wait_lines 2 20
+keep_shot start
+[ "$(pixel 2 2)" = "#0000FF" ] || { echo "banner background is $(pixel 2 2), not blue"; exit 1; }
+before=$(lines)
+
+# F1: the help lines.
+key F1
+wait_lines $(( before + 5 )) 10
+keep_shot help
+
+# ESC asks; S ends with 0.
+key Escape
+sleep 1
+key s
+wait_exit 0
+
+# The window manager's Alt+F4 closes the window: exit code 0.
+if [ "$have_wm" = 1 ]; then
+  start
+  wait_lines 2 20
+  key alt+F4
+  wait_exit 0
+fi
+
+# Ended from outside: 255.
+start
+wait_lines 2 20
+kill -TERM "$prog"
+wait_exit 255
+echo "window session ok"
