@@ -256,6 +256,8 @@ void SdlWindowDisplay::ShowAll() {
   UpdateSizeLimits();
   DrawRows(0, ScreenRows);
   PresentAll();
+  // An exposure while magnifying shows the enlargement again.
+  if (zoom_source_) Zoom(pointer_x_, pointer_y_);
 }
 
 void SdlWindowDisplay::DrawCaret(SDL_Surface* target) {
@@ -315,6 +317,8 @@ void SdlWindowDisplay::HideCaret() {
 }
 
 void SdlWindowDisplay::Zoom(int x, int y) {
+  pointer_x_ = x;
+  pointer_y_ = y;
   SDL_Surface* win = SDL_GetWindowSurface(window_);
   if (!win) return;
   const PixelSize image{zoom_source_->w, zoom_source_->h};

@@ -92,6 +92,7 @@ class SdlWindowDisplay : public Display {
   bool decorations_known_ = false;
   SDL_Surface* image_ = nullptr;        // the whole grid as drawn
   SDL_Surface* zoom_source_ = nullptr;  // the image when the magnifier began
+  int pointer_x_ = 0, pointer_y_ = 0;   // where the enlargement is centred
   std::array<SDL_Surface*, 256> glyphs_{};  // white on transparent, by byte
   bool caret_shown_ = false;
   PixelRect caret_;
