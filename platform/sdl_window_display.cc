@@ -40,6 +40,14 @@ bool Intersects(const PixelRect& a, const PixelRect& b) {
 }  // namespace
 
 bool SdlWindowDisplay::Available(std::string* why) {
+  // Desktop sessions name their display; probing without one only makes
+  // the window-system libraries complain on standard error.
+  const char* x11 = std::getenv("DISPLAY");
+  const char* wayland = std::getenv("WAYLAND_DISPLAY");
+  if ((!x11 || !*x11) && (!wayland || !*wayland)) {
+    *why = "neither DISPLAY nor WAYLAND_DISPLAY is set";
+    return false;
+  }
   if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
     *why = SDL_GetError();
     return false;
@@ -48,8 +56,10 @@ bool SdlWindowDisplay::Available(std::string* why) {
   const std::string name = driver ? driver : "";
   int displays = SDL_GetNumVideoDisplays();
   SDL_QuitSubSystem(SDL_INIT_VIDEO);
-  // With no display SDL may still start and open windows nobody can see.
-  if (name.empty() || name == "offscreen" || name == "dummy" || name == "evdev") {
+  // With no display SDL may still start: with "offscreen" or "dummy" it opens
+  // windows nobody can see, with "kmsdrm" it takes over a text console the
+  // terminal display serves better. Only desktops get the window.
+  if (name != "x11" && name != "wayland") {
     *why = "no window system (SDL video driver \"" + name + "\")";
     return false;
   }

@@ -28,8 +28,9 @@ namespace pavodin {
 
 class SdlWindowDisplay : public Display {
  public:
-  // Whether windows can be opened here: SDL's video starts and is not its
-  // invisible "offscreen" or "dummy" driver. `why` tells what failed.
+  // Whether windows can be opened here: SDL's video starts on a desktop's
+  // window system (X11 or Wayland), not on its invisible "offscreen" or
+  // "dummy" drivers nor on a bare text console. `why` tells what failed.
   static bool Available(std::string* why);
 
   SdlWindowDisplay();
