@@ -41,7 +41,7 @@ start() {  # runs the program as a desktop launcher would: no terminal at all
   prog=$!
   wid=""
   for _ in $(seq 1 200); do
-    wid=$(xdotool search --class KdWinCrt 2>/dev/null | head -n1 || true)
+    wid=$(xdotool search --onlyvisible --class KdWinCrt 2>/dev/null | head -n1 || true)
     [ -n "$wid" ] && break
     sleep 0.1
   done
