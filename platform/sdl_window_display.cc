@@ -67,7 +67,9 @@ bool SdlWindowDisplay::Available(std::string* why) {
     *why = "the window system has no display";
     return false;
   }
-  return true;
+  // A window without a font to draw in would show nothing at all.
+  FontChoice font;
+  return FindConsoleFont("monospace", 400, &font, why);
 }
 
 SdlWindowDisplay::SdlWindowDisplay() = default;

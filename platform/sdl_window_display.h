@@ -30,7 +30,8 @@ class SdlWindowDisplay : public Display {
  public:
   // Whether windows can be opened here: SDL's video starts on a desktop's
   // window system (X11 or Wayland), not on its invisible "offscreen" or
-  // "dummy" drivers nor on a bare text console. `why` tells what failed.
+  // "dummy" drivers nor on a bare text console, and a fixed-width font is
+  // installed. `why` tells what failed.
   static bool Available(std::string* why);
 
   SdlWindowDisplay();
