@@ -171,9 +171,14 @@ TEST_F(WindowTest, ScrollingShowsWhatTheGridsHoldEitherWay) {
     screen.set_cursor(0, 0);
     Open();
     if (slow) {
+      // Pixels are moved only while the window has the focus.
       SDL_RaiseWindow(display.window());
       SDL_SetWindowInputFocus(display.window());
-      SDL_PumpEvents();
+      for (int i = 0; i < 100 && !display.HasFocus(); ++i) {
+        SDL_PumpEvents();
+        SDL_Delay(10);
+      }
+      ASSERT_TRUE(display.HasFocus());
     }
     for (int i = 0; i < 40; ++i) {
       screen.current_attr = static_cast<uint8_t>((i % 7 + 1) << 4 | 0x0F);
