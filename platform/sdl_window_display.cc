@@ -9,6 +9,7 @@
 #include <cstring>
 
 #include "platform/text_encoding.h"
+#include "platform/x11_error_guard.h"
 
 namespace pavodin {
 namespace {
@@ -39,6 +40,34 @@ bool Intersects(const PixelRect& a, const PixelRect& b) {
 
 }  // namespace
 
+namespace {
+
+bool IsDesktopDriver(const std::string& name) { return name == "x11" || name == "wayland"; }
+
+// Starts SDL's video; true when it runs on a desktop's window system, or on
+// the driver SDL_VIDEODRIVER names when `named_driver_is_fine`. A window
+// system that is there but does not answer at once (a busy X server refusing
+// a connection) is asked again before SDL's fallbacks are believed.
+bool StartDesktopVideo(bool named_driver_is_fine, std::string* driver, std::string* error) {
+  IgnoreLateWakeUpErrors();
+  const char* named = std::getenv("SDL_VIDEODRIVER");
+  const bool take_any = named_driver_is_fine && named && *named;
+  for (int attempt = 0; attempt < 3; ++attempt) {
+    if (attempt > 0) SDL_Delay(200);
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+      *error = SDL_GetError();
+      continue;
+    }
+    const char* name = SDL_GetCurrentVideoDriver();
+    *driver = name ? name : "";
+    if (take_any || IsDesktopDriver(*driver)) return true;
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+  }
+  return false;
+}
+
+}  // namespace
+
 bool SdlWindowDisplay::Available(std::string* why) {
   // Desktop sessions name their display; probing without one only makes
   // the window-system libraries complain on standard error.
@@ -48,21 +77,16 @@ bool SdlWindowDisplay::Available(std::string* why) {
     *why = "neither DISPLAY nor WAYLAND_DISPLAY is set";
     return false;
   }
-  if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
-    *why = SDL_GetError();
-    return false;
-  }
-  const char* driver = SDL_GetCurrentVideoDriver();
-  const std::string name = driver ? driver : "";
-  int displays = SDL_GetNumVideoDisplays();
-  SDL_QuitSubSystem(SDL_INIT_VIDEO);
   // With no display SDL may still start: with "offscreen" or "dummy" it opens
   // windows nobody can see, with "kmsdrm" it takes over a text console the
   // terminal display serves better. Only desktops get the window.
-  if (name != "x11" && name != "wayland") {
-    *why = "no window system (SDL video driver \"" + name + "\")";
+  std::string driver, error;
+  if (!StartDesktopVideo(false, &driver, &error)) {
+    *why = driver.empty() ? error : "no window system (SDL video driver \"" + driver + "\")";
     return false;
   }
+  const int displays = SDL_GetNumVideoDisplays();
+  SDL_QuitSubSystem(SDL_INIT_VIDEO);
   if (displays < 1) {
     *why = "the window system has no display";
     return false;
@@ -144,8 +168,10 @@ void SdlWindowDisplay::Open(const ScreenModel* screen, const VideoSettings& sett
   // The window system's own image transfer: a text grid needs no 3D driver,
   // and loading one per window costs time and memory.
   SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
-  if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
-    std::fprintf(stderr, "pavodin: cannot open a window: %s\n", SDL_GetError());
+  std::string driver, error;
+  if (!StartDesktopVideo(true, &driver, &error)) {
+    std::fprintf(stderr, "pavodin: cannot open a window: %s\n",
+                 driver.empty() ? error.c_str() : ("SDL video driver " + driver).c_str());
     return;
   }
   video_started_ = true;

@@ -40,8 +40,10 @@ class SdlWindowDisplay : public Display {
   SdlWindowDisplay(const SdlWindowDisplay&) = delete;
   SdlWindowDisplay& operator=(const SdlWindowDisplay&) = delete;
 
-  // Opens the window. On failure (no video, no fixed-width font) the reason
-  // is written to standard error and the display draws nothing.
+  // Opens the window on the desktop's window system (or on the SDL video
+  // driver SDL_VIDEODRIVER names). On failure (no video, no fixed-width
+  // font) the reason is written to standard error and the display draws
+  // nothing.
   void Open(const ScreenModel* screen, const VideoSettings& settings) override;
   void SetTitle(std::string_view title) override;
   void ShowCaret(int column, int row) override;
