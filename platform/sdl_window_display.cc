@@ -212,9 +212,9 @@ void SdlWindowDisplay::Open(const ScreenModel* screen, const VideoSettings& sett
   SDL_SetWindowMinimumSize(window_, limits_.minimum.width, limits_.minimum.height);
   SDL_SetWindowMaximumSize(window_, limits_.maximum.width, limits_.maximum.height);
   SDL_ShowWindow(window_);
-  if (settings.maximized && (grid.width > limits_.maximum.width || grid.height > limits_.maximum.height)) {
-    SDL_MaximizeWindow(window_);  // the grid is larger than the desktop
-  }
+  // Window managers leave a maximized window's side frames off the screen
+  // or drop them, so a grid as wide as the desktop keeps its last column.
+  if (settings.maximized) SDL_MaximizeWindow(window_);
   PresentAll();
 }
 

@@ -89,6 +89,12 @@ start
 wait_lines 2 20
 keep_shot start
 [ "$(pixel 2 2)" = "#0000FF" ] || { echo "banner background is $(pixel 2 2), not blue"; exit 1; }
+# The whole grid is shown: 80 whole columns and 25 whole rows, none clipped.
+size=$(identify -format '%w %h' "$work/shot.png")
+w=${size% *}; h=${size#* }
+[ $(( w % 80 )) = 0 ] && [ $(( h % 25 )) = 0 ] || { echo "window ${w}x${h} is not 80 x 25 whole cells"; exit 1; }
+title=$(xdotool getwindowname "$wid")
+case "$title" in *carta.txt*) ;; *) echo "title: $title"; exit 1 ;; esac
 before=$(lines)
 
 # F1: the help lines.
