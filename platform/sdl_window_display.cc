@@ -1,7 +1,6 @@
 #include "platform/sdl_window_display.h"
 
 #include <SDL2/SDL.h>
-#include <SDL2/SDL_ttf.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -14,10 +13,6 @@
 namespace pavodin {
 namespace {
 
-// Cells beyond these come only from a broken configuration; they would ask
-// for images of gigabytes.
-constexpr int kLargestCellWidth = 256;
-constexpr int kLargestCellHeight = 512;
 // Slow scrolling copies pixels only while the window's bottom edge stays
 // this far above the bottom of the screen.
 constexpr int kScrollMargin = 32;
@@ -37,10 +32,6 @@ PixelRect Union(const PixelRect& a, const PixelRect& b) {
 bool Intersects(const PixelRect& a, const PixelRect& b) {
   return a.x < b.x + b.width && b.x < a.x + a.width && a.y < b.y + b.height && b.y < a.y + a.height;
 }
-
-}  // namespace
-
-namespace {
 
 bool IsDesktopDriver(const std::string& name) { return name == "x11" || name == "wayland"; }
 
@@ -100,65 +91,6 @@ SdlWindowDisplay::SdlWindowDisplay() = default;
 
 SdlWindowDisplay::~SdlWindowDisplay() { Release(); }
 
-bool SdlWindowDisplay::OpenFont(const VideoSettings& settings, PixelSize usable) {
-  std::string error;
-  if (!FindConsoleFont(settings.font_face, settings.font_weight, &font_choice_, &error)) {
-    std::fprintf(stderr, "pavodin: %s\n", error.c_str());
-    return false;
-  }
-  // Measured at a large em, so the proportions are exact enough.
-  constexpr int kReferenceEm = 1000;
-  font_ = TTF_OpenFontIndexDPI(font_choice_.path.c_str(), 72, font_choice_.index, kReferenceEm, kReferenceEm);
-  if (!font_ && FindConsoleFont("monospace", settings.font_weight, &font_choice_, &error)) {
-    font_ = TTF_OpenFontIndexDPI(font_choice_.path.c_str(), 72, font_choice_.index, kReferenceEm, kReferenceEm);
-  }
-  if (!font_) {
-    std::fprintf(stderr, "pavodin: cannot open the font %s: %s\n", font_choice_.path.c_str(), TTF_GetError());
-    return false;
-  }
-  if (settings.font_weight >= 600 && font_choice_.weight < 600) TTF_SetFontStyle(font_, TTF_STYLE_BOLD);
-
-  int want_h = settings.font_height.value_or(DefaultFontHeight(usable.height));
-  if (want_h <= 0) want_h = DefaultFontHeight(usable.height);
-  want_h = std::clamp(want_h, 4, kLargestCellHeight);
-  int advance = 0;
-  TTF_GlyphMetrics32(font_, '0', nullptr, nullptr, nullptr, nullptr, &advance);
-  EmProportions proportions;
-  proportions.height_per_em = static_cast<double>(TTF_FontHeight(font_)) / kReferenceEm;
-  proportions.advance_per_em = advance > 0 ? static_cast<double>(advance) / kReferenceEm : 0.6;
-  int want_w = settings.font_width.value_or(DefaultFontWidth(usable.width));
-  // Width 0 asks for the font's own proportions.
-  if (want_w <= 0) want_w = static_cast<int>(want_h / proportions.height_per_em * proportions.advance_per_em);
-  want_w = std::clamp(want_w, 2, kLargestCellWidth);
-
-  PixelSize em = EmSizeForCell(want_w, want_h, proportions);
-  TTF_SetFontSizeDPI(font_, 72, em.width, em.height);
-  // Rounding inside the font engine may overshoot by a pixel.
-  while (TTF_FontHeight(font_) > want_h && em.height > 1) TTF_SetFontSizeDPI(font_, 72, em.width, --em.height);
-  TTF_GlyphMetrics32(font_, '0', nullptr, nullptr, nullptr, nullptr, &advance);
-  while (advance > want_w && em.width > 1) {
-    TTF_SetFontSizeDPI(font_, 72, --em.width, em.height);
-    TTF_GlyphMetrics32(font_, '0', nullptr, nullptr, nullptr, nullptr, &advance);
-  }
-  cell_.width = std::max(advance, 1);
-  cell_.height = std::max(TTF_FontHeight(font_) + std::max(0, TTF_FontLineSkip(font_) - TTF_FontHeight(font_)), 1);
-  cell_.ascent = TTF_FontAscent(font_);
-  cell_.overhang = 0;  // outline fonts have none
-  return true;
-}
-
-void SdlWindowDisplay::RenderGlyphs() {
-  const SDL_Color white{255, 255, 255, 255};
-  for (int b = 33; b < 256; ++b) {
-    const char32_t cp = Cp1252ToCodePoint(static_cast<unsigned char>(b));
-    if (cp == 0x7F || (cp >= 0x80 && cp < 0xA0) || cp == 0xA0) continue;  // nothing to draw
-    SDL_Surface* glyph = TTF_RenderGlyph32_Blended(font_, cp, white);
-    if (!glyph) continue;
-    SDL_SetSurfaceBlendMode(glyph, SDL_BLENDMODE_BLEND);
-    glyphs_[b] = glyph;
-  }
-}
-
 void SdlWindowDisplay::Open(const ScreenModel* screen, const VideoSettings& settings) {
   screen_ = screen;
   settings_ = settings;
@@ -175,15 +107,15 @@ void SdlWindowDisplay::Open(const ScreenModel* screen, const VideoSettings& sett
     return;
   }
   video_started_ = true;
-  if (TTF_Init() != 0) {
-    std::fprintf(stderr, "pavodin: cannot draw text: %s\n", TTF_GetError());
-    return;
-  }
-  ttf_started_ = true;
   SDL_Rect usable{0, 0, 1024, 768};
   if (SDL_GetDisplayUsableBounds(0, &usable) != 0) SDL_GetDisplayBounds(0, &usable);
   usable_ = {usable.w, usable.h};
-  if (!OpenFont(settings, usable_)) return;
+  font_ = std::make_unique<ConsoleFont>();
+  if (!font_->Open(settings, usable_, &error)) {
+    std::fprintf(stderr, "pavodin: %s\n", error.c_str());
+    return;
+  }
+  cell_ = font_->cell();
 
   const PixelSize grid = GridPixels(cell_);
   image_ = SDL_CreateRGBSurfaceWithFormat(0, grid.width, grid.height, 32, SDL_PIXELFORMAT_ARGB8888);
@@ -192,7 +124,6 @@ void SdlWindowDisplay::Open(const ScreenModel* screen, const VideoSettings& sett
     return;
   }
   SDL_SetSurfaceBlendMode(image_, SDL_BLENDMODE_NONE);
-  RenderGlyphs();
   DrawRows(0, ScreenRows);
 
   limits_ = ComputeSizeLimits(cell_, usable_, 0);
@@ -240,7 +171,7 @@ void SdlWindowDisplay::DrawRun(int row, const AttrRun& run) {
   SDL_FillRect(image_, &area, MapColour(image_, bg));
   SDL_SetClipRect(image_, &area);
   for (int col = run.first; col < run.end; ++col) {
-    SDL_Surface* glyph = glyphs_[screen_->CharAt(col, row)];
+    SDL_Surface* glyph = font_->Glyph(screen_->CharAt(col, row));
     if (!glyph) continue;
     SDL_SetSurfaceColorMod(glyph, fg.r, fg.g, fg.b);
     SDL_Rect at{col * cell_.width + cell_.overhang, row * cell_.height, glyph->w, glyph->h};
@@ -425,20 +356,13 @@ void SdlWindowDisplay::Detach(std::string_view title) {
 }
 
 void SdlWindowDisplay::Release() {
-  for (SDL_Surface*& glyph : glyphs_) {
-    if (glyph) SDL_FreeSurface(glyph);
-    glyph = nullptr;
-  }
   if (zoom_source_) SDL_FreeSurface(zoom_source_);
   zoom_source_ = nullptr;
   if (image_) SDL_FreeSurface(image_);
   image_ = nullptr;
-  if (font_) TTF_CloseFont(font_);
-  font_ = nullptr;
   if (window_) SDL_DestroyWindow(window_);
   window_ = nullptr;
-  if (ttf_started_) TTF_Quit();
-  ttf_started_ = false;
+  font_.reset();
   if (video_started_) SDL_QuitSubSystem(SDL_INIT_VIDEO);
   video_started_ = false;
   caret_shown_ = false;

@@ -1,17 +1,16 @@
 #ifndef PAVODIN_PLATFORM_SDL_WINDOW_DISPLAY_H_
 #define PAVODIN_PLATFORM_SDL_WINDOW_DISPLAY_H_
 
-#include <array>
+#include <memory>
 #include <string>
 #include <string_view>
 
 #include "console/display.h"
-#include "platform/font_finder.h"
+#include "platform/console_font.h"
 #include "platform/window_metrics.h"
 
 struct SDL_Window;
 struct SDL_Surface;
-typedef struct _TTF_Font TTF_Font;
 
 // The console as a window of its own (SDL2 + SDL2_ttf), class "KdWinCrt":
 // the 80 × 25 grid in the configured font, stretched to the configured cell,
@@ -62,7 +61,7 @@ class SdlWindowDisplay : public Display {
   // For tests and the curious.
   bool is_open() const { return window_ != nullptr; }
   const CellMetrics& cell() const { return cell_; }
-  const FontChoice& font() const { return font_choice_; }
+  const FontChoice& font() const { return font_->choice(); }
   const WindowSizeLimits& size_limits() const { return limits_; }
   SDL_Window* window() const { return window_; }
   bool magnifying() const { return zoom_source_ != nullptr; }
@@ -71,8 +70,6 @@ class SdlWindowDisplay : public Display {
   bool WindowPixel(int x, int y, Rgb* out);
 
  private:
-  bool OpenFont(const VideoSettings& settings, PixelSize usable);
-  void RenderGlyphs();
   void DrawRun(int row, const AttrRun& run);
   void DrawRows(int first_row, int end_row);
   void ScrollImage();
@@ -88,8 +85,7 @@ class SdlWindowDisplay : public Display {
   const ScreenModel* screen_ = nullptr;
   VideoSettings settings_;
   SDL_Window* window_ = nullptr;
-  TTF_Font* font_ = nullptr;
-  FontChoice font_choice_;
+  std::unique_ptr<ConsoleFont> font_;
   CellMetrics cell_;
   WindowSizeLimits limits_;
   PixelSize usable_;
@@ -97,12 +93,10 @@ class SdlWindowDisplay : public Display {
   SDL_Surface* image_ = nullptr;        // the whole grid as drawn
   SDL_Surface* zoom_source_ = nullptr;  // the image when the magnifier began
   int pointer_x_ = 0, pointer_y_ = 0;   // where the enlargement is centred
-  std::array<SDL_Surface*, 256> glyphs_{};  // white on transparent, by byte
   bool caret_shown_ = false;
   PixelRect caret_;
   bool detached_ = false;
   bool video_started_ = false;
-  bool ttf_started_ = false;
 };
 
 }  // namespace pavodin
