@@ -16,7 +16,7 @@ struct SDL_Surface;
 // the 80 × 25 grid in the configured font, stretched to the configured cell,
 // painted by runs of equal attributes into an image of the whole grid that
 // is copied to the window. Scrolls move that image (slow scrolling) or
-// redraw it from the grids; exposure and resizing copy it again. The caret
+// redraw it from the grids; exposure and resizing redraw it too. The caret
 // is a 2-pixel bar inverting the cell's pixels at the baseline. The right
 // mouse button held shows the image enlarged around the pointer.
 //
