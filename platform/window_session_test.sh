@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The program for real in its window, on a virtual X display with a window
-# manager: the banner on its blue background and the prompt drawn, F1's
-# help lines, ESC then S ending with exit code 0, Alt+F4 closing with 0, a
-# kill ending with 255. PAVODIN_SCREENSHOT_DIR=dir keeps the screenshots.
+# manager: the banner on its blue background and the prompt drawn, whole
+# cells, the magnifier on the right button, F1's help lines, ESC then S
+# ending with exit code 0, Alt+F4 closing with 0, a kill ending with 255.
+# PAVODIN_SCREENSHOT_DIR=dir keeps the screenshots.
 set -euo pipefail
 program="$1"
 sample="$2"
@@ -96,6 +97,18 @@ w=${size% *}; h=${size#* }
 title=$(xdotool getwindowname "$wid")
 case "$title" in *carta.txt*) ;; *) echo "title: $title"; exit 1 ;; esac
 before=$(lines)
+
+# The right button held magnifies (AMPLIF 2) around the pointer: at the
+# top-left corner the blue banner row grows to twice its height.
+below_banner=$(( h / 25 * 3 / 2 ))
+[ "$(pixel 2 "$below_banner")" = "#000000" ] || { echo "below the banner is not black"; exit 1; }
+xdotool mousemove --window "$wid" 0 0 mousedown 3
+for _ in $(seq 1 50); do shot; [ "$(pixel 2 "$below_banner")" = "#0000FF" ] && break; sleep 0.1; done
+keep_shot magnified
+[ "$(pixel 2 "$below_banner")" = "#0000FF" ] || { echo "the magnifier did not enlarge the banner"; exit 1; }
+xdotool mouseup 3
+for _ in $(seq 1 50); do shot; [ "$(pixel 2 "$below_banner")" = "#000000" ] && break; sleep 0.1; done
+[ "$(pixel 2 "$below_banner")" = "#000000" ] || { echo "releasing the button did not restore the window"; exit 1; }
 
 # F1: the help lines.
 key F1
