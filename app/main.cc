@@ -24,7 +24,9 @@
 #include "platform/paths.h"
 #include "platform/piped_input.h"
 #include "platform/sdl_looping_sound.h"
+#include "platform/sdl_message_source.h"
 #include "platform/sdl_sound_device.h"
+#include "platform/sdl_window_display.h"
 #include "platform/terminal_display.h"
 #include "platform/text_stream_display.h"
 #include "speech/speaking.h"
@@ -40,12 +42,17 @@ std::string ProgramPath(const char* argv0) {
   return n > 0 ? std::string(buf, static_cast<size_t>(n)) : std::string(argv0 ? argv0 : "pavodin");
 }
 
-// "terminal" or "text"; the environment may choose, otherwise a terminal
-// when both standard streams are one, plain text for pipes and scripts.
+// "window", "terminal" or "text". PAVODIN_DISPLAY may choose; otherwise the
+// window whenever a window system is there (a desktop launcher gives no
+// terminal at all), a terminal when both standard streams are one, plain
+// text for pipes and scripts.
 std::string ChooseDisplay() {
   const char* wanted = std::getenv("PAVODIN_DISPLAY");
-  if (wanted && std::string(wanted) == "text") return "text";
-  if (wanted && std::string(wanted) == "terminal") return "terminal";
+  const std::string choice = wanted ? wanted : "";
+  if (choice == "text" || choice == "terminal") return choice;
+  std::string why;
+  if (SdlWindowDisplay::Available(&why)) return "window";
+  if (choice == "window") std::fprintf(stderr, "pavodin: no window: %s\n", why.c_str());
   return (::isatty(0) && ::isatty(1)) ? "terminal" : "text";
 }
 
@@ -54,11 +61,20 @@ int Main(int argc, char** argv) {
   DiskFileSystem files;
   SuiteConfig config(&files, paths);
   SystemClock clock;
-  QueueMessageSource messages;
+  const std::string display_kind = ChooseDisplay();
+  std::unique_ptr<MessageSource> message_source;
+  if (display_kind == "window") {
+    message_source = std::make_unique<SdlMessageSource>();
+  } else {
+    message_source = std::make_unique<QueueMessageSource>();
+  }
+  MessageSource& messages = *message_source;
 
   std::unique_ptr<Display> display;
   std::unique_ptr<PipedInput> piped;
-  if (ChooseDisplay() == "terminal") {
+  if (display_kind == "window") {
+    display = std::make_unique<SdlWindowDisplay>();
+  } else if (display_kind == "terminal") {
     display = std::make_unique<TerminalDisplay>(0, 1, &messages);
   } else {
     display = std::make_unique<TextStreamDisplay>(1);

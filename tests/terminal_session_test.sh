@@ -11,6 +11,7 @@ tm() { tmux -L "$sock" "$@"; }
 trap 'tm kill-server 2>/dev/null || true' EXIT
 work=$(mktemp -d)
 export PAVODIN_CONFIG_DIR="$work"   # defaults only
+export PAVODIN_DISPLAY=terminal     # even when a window system is there
 tm new-session -d -x 100 -y 30 "bash --norc --noprofile"
 tm send-keys "stty -g > $work/stty.before; '$program' '$sample'; echo EXIT=\$? > $work/exit; stty -g > $work/stty.after" Enter
 
