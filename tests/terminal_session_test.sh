@@ -13,7 +13,7 @@ work=$(mktemp -d)
 export PAVODIN_CONFIG_DIR="$work"   # defaults only
 export PAVODIN_DISPLAY=terminal     # even when a window system is there
 tm new-session -d -x 100 -y 30 "bash --norc --noprofile"
-tm send-keys "stty -g > $work/stty.before; '$program' '$sample'; echo EXIT=\$? > $work/exit; stty -g > $work/stty.after" Enter
+tm send-keys "stty -g > $work/stty.before; '$program' '$sample'; code=\$?; stty -g > $work/stty.after; echo EXIT=\$code > $work/exit" Enter
 
 wait_for() {  # text, seconds
   for _ in $(seq 1 $(( $2 * 10 ))); do
@@ -39,7 +39,7 @@ cmp -s "$work/stty.before" "$work/stty.after" || { echo "terminal not restored";
 
 # Ended from outside: exit code 255, terminal restored.
 rm -f "$work/exit"
-tm send-keys "bash -c 'echo \$\$ > $work/pid; exec \"$program\" \"$sample\"'; echo EXIT=\$? > $work/exit; stty -g > $work/stty.after" Enter
+tm send-keys "bash -c 'echo \$\$ > $work/pid; exec \"$program\" \"$sample\"'; code=\$?; stty -g > $work/stty.after; echo EXIT=\$code > $work/exit" Enter
 wait_for "Qual sua opção?" 10
 kill -TERM "$(cat "$work/pid")"
 for _ in $(seq 1 50); do [ -s "$work/exit" ] && break; sleep 0.1; done
