@@ -91,6 +91,9 @@ std::string CardinalWords(uint64_t value) {
     rest /= 1000;
     std::string w = GroupWords(group / 100, group / 10 % 10, group % 10, &inner_e[g]);
     if (!w.empty() && g < 4) w += " " + (group == 1 ? tb.scale_one[g] : tb.scale_more[g]);
+    // A thousand is "mil", never "um mil", wherever it stands (1001000 "um
+    // milhão e mil").
+    if (g == 3 && group == 1) w = tb.scale_one[3];
     parts[g] = w;
   }
   int last = 4;
