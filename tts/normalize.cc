@@ -127,6 +127,8 @@ std::string NormalizeText(const AbbreviationTable& abbreviations, std::string_vi
       r += "menos ";
       ++p;
     } else if (IsDigit(c)) {
+      // A number right after a word ("10h30") must not fuse with it.
+      if (!r.empty() && IsTtsLetter(static_cast<unsigned char>(r.back()))) r += ' ';
       r += ReadNumber(s, &p);
       r += ' ';
       while (p + 1 < s.size() && (s[p] == ',' || s[p] == '.') && DigitAt(s, p + 1)) {

@@ -60,6 +60,8 @@ TEST(NormalizeText, ExamplesOfEachRule) {
       {"1999º", "milésimo nongentésimo nonagésimo nono "},
       {"007º", "sétimo "},
       {"5a", "cinco a"},
+      {"10h30", "dez agá trinta "},
+      {"A3", "A três "},
   };
   for (const Case& c : cases) EXPECT_EQ(Normalized(c.in), c.out) << "input «" << c.in << "»";
 }

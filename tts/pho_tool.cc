@@ -98,8 +98,8 @@ int RunPhoTool(const std::vector<std::string>& args, const PhoToolIo& io) {
     for (const std::string& w : words) text += (text.empty() ? "" : " ") + w;
     utterances.push_back(FileTextToCp1252(text));
   } else {
-    for (const std::string& line : SplitFileLines(FileTextToCp1252(io.read_stdin()))) {
-      if (!TrimControls(line).empty()) utterances.push_back(line);
+    for (const std::string& line : SplitFileLines(io.read_stdin())) {
+      if (!TrimControls(line).empty()) utterances.push_back(FileTextToCp1252(line));
     }
   }
   for (const std::string& text : utterances) {
