@@ -38,7 +38,7 @@ class PhoBuilder {
     }
     if (line[0] == ';' && line.size() >= 5 && line[4] == '|') {
       pattern_ = line.substr(1, 3);
-      line = ";" + line.substr(5);
+      line.erase(1, 4);  // ";" + token
       word_length_ = line.size();
       state_ = 0;
       CheckDiphone();
@@ -70,7 +70,7 @@ class PhoBuilder {
       } else {
         d = DurationOf(prosody_, line);
       }
-      line = "_";
+      line.erase(1);  // the pause is "_" whatever its spelling
     } else {
       d = DurationOf(prosody_, line);
       if (state_ < 2) {

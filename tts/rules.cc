@@ -128,8 +128,12 @@ void ApplySandhi(TtsLines* list) {
       first.remove_prefix(1);
     }
     if (!first.empty() && std::string_view("aeiouwy").find(first[0]) != std::string_view::npos) {
-      if (l[i - 2] == "r2") l[i - 2] = "r";
-      else if (l[i - 2] == "s2") l[i - 2] = "z";
+      std::string& last = l[i - 2];
+      if (last == "r2") {
+        last.pop_back();  // "r"
+      } else if (last == "s2") {
+        last.assign(1, 'z');
+      }
     }
     i += 2;
   }

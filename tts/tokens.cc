@@ -12,8 +12,9 @@ TtsLines SplitTokens(const ProsodyConfig& config, std::string_view s) {
     if (p >= s.size()) break;
     std::string code, token;
     if (s[p] == '.' && p + 1 < s.size() && s[p + 1] == '.') {
-      token = ".";
-      code = ".-";
+      token.assign(1, '.');
+      code.assign(1, '.');
+      code.push_back('-');
       while (p < s.size() && s[p] == '.') ++p;
     } else if (!IsTtsLetter(static_cast<unsigned char>(s[p]))) {
       token = std::string(1, s[p]);
