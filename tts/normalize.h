@@ -15,6 +15,9 @@
 namespace pavodin {
 
 // The normalised text. `abbreviations` is the table of the ".abr" file.
+// A text of exactly one character is read as that character's name ("?"
+// gives "interrogação", "0" "zéro"). A number that follows a letter directly
+// is set apart by a blank, so that "10h30" reads "dez agá trinta".
 std::string NormalizeText(const AbbreviationTable& abbreviations, std::string_view text);
 
 // The word of letters (and hyphens after letters) starting at `*pos`, which
