@@ -11,4 +11,5 @@ $SUDO apt-get install -y --no-install-recommends \
   libgtest-dev libgmock-dev libbenchmark-dev \
   libsdl2-dev libsdl2-ttf-dev libfontconfig-dev fonts-dejavu-core \
   libzip-dev libexpat1-dev pandoc libcups2-dev libespeak-ng-dev libspeechd-dev \
-  python3 python3-docx tmux xvfb xauth xdotool imagemagick openbox sox espeak-ng
+  python3 python3-docx tmux xvfb xauth xdotool imagemagick openbox sox espeak-ng \
+  wbrazilian fortunes-br
