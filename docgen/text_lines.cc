@@ -6,14 +6,6 @@
 
 namespace pavodin {
 
-std::string_view TrimBlanks(std::string_view s) {
-  size_t b = 0;
-  size_t e = s.size();
-  while (b < e && IsBlankByte(s[b])) ++b;
-  while (e > b && IsBlankByte(s[e - 1])) --e;
-  return s.substr(b, e - b);
-}
-
 std::string DecodeFileText(std::string bytes) {
   const size_t nul = bytes.find('\0');
   if (nul != std::string::npos) bytes.resize(nul);

@@ -8,13 +8,12 @@
 
 // Lines of a text file, as the document commands read them.
 
+#include "platform/text_util.h"
+
 namespace pavodin {
 
 // True for the bytes of code 32 or less, which trimming removes.
 inline bool IsBlankByte(char c) { return static_cast<unsigned char>(c) <= 32; }
-
-// `s` without the bytes of code 32 or less at both ends.
-std::string_view TrimBlanks(std::string_view s);
 
 // True when `s` is empty after trimming.
 inline bool IsBlankLine(std::string_view s) { return TrimBlanks(s).empty(); }

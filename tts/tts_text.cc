@@ -49,7 +49,7 @@ std::string_view TrimControls(std::string_view text) {
   return text.substr(b, e - b);
 }
 
-std::string_view TrimBlanks(std::string_view text) {
+std::string_view TrimSpaces(std::string_view text) {
   size_t b = 0, e = text.size();
   while (b < e && text[b] == ' ') ++b;
   while (e > b && text[e - 1] == ' ') --e;

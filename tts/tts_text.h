@@ -24,7 +24,7 @@ std::string LowerCp1252(std::string_view text);
 std::string_view TrimControls(std::string_view text);
 
 // Without the blanks (code 32) at both ends.
-std::string_view TrimBlanks(std::string_view text);
+std::string_view TrimSpaces(std::string_view text);
 
 // The lines of a text file's contents: split at LF, a CR before the LF
 // dropped; a final line without LF counts, an empty tail does not.

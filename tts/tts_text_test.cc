@@ -17,7 +17,7 @@ TEST(TtsText, Cp1252LetterCase) {
 
 TEST(TtsText, TrimSplitAndIntegers) {
   EXPECT_EQ(TrimControls("\t x y \r\n"), "x y");
-  EXPECT_EQ(TrimBlanks(" \tx "), "\tx");
+  EXPECT_EQ(TrimSpaces(" \tx "), "\tx");
   EXPECT_EQ(SplitFileLines("a\r\nb\n\nc"), (TtsLines{"a", "b", "", "c"}));
   EXPECT_EQ(SplitFileLines("a\n"), (TtsLines{"a"}));
   EXPECT_TRUE(SplitFileLines("").empty());
