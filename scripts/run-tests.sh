@@ -8,6 +8,7 @@ FUZZ_SECONDS="${FUZZ_SECONDS:-20}"
 cmake -S . -B build-asan -G Ninja -DPAVODIN_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
 cmake --build build-asan
 export ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1
+export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp"
 # The window and terminal sessions drive real X and tmux servers; on a loaded
 # machine one of them can miss a beat. A failure is run once more and the
 # first failure stays in the log above.
