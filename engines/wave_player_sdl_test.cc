@@ -18,6 +18,8 @@
 #include "platform/message_source.h"
 #include "platform/sdl_sound_device.h"
 
+#include "testing/disk_audio_capture.h"
+
 namespace pavodin {
 namespace {
 
@@ -25,21 +27,10 @@ using Clock = std::chrono::steady_clock;
 
 class WavePlayerSdlTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    capture_ = ::testing::TempDir() + "wave_player_sdl_test_" + std::to_string(getpid()) + ".raw";
-    setenv("SDL_AUDIODRIVER", "disk", 1);
-    setenv("SDL_DISKAUDIOFILE", capture_.c_str(), 1);
-  }
-  void TearDown() override {
-    unsetenv("SDL_AUDIODRIVER");
-    unsetenv("SDL_DISKAUDIOFILE");
-    std::remove(capture_.c_str());
-  }
-
   // The captured output from the first sample that is not silence on.
   std::vector<uint8_t> CapturedSound(size_t* leading_silence) const {
     std::vector<uint8_t> bytes;
-    if (FILE* f = std::fopen(capture_.c_str(), "rb")) {
+    if (FILE* f = std::fopen(capture_.path().c_str(), "rb")) {
       int c;
       while ((c = std::fgetc(f)) != EOF) bytes.push_back(static_cast<uint8_t>(c));
       std::fclose(f);
@@ -50,7 +41,7 @@ class WavePlayerSdlTest : public ::testing::Test {
     return std::vector<uint8_t>(bytes.begin() + first, bytes.end());
   }
 
-  std::string capture_;
+  DiskAudioCapture capture_{"wave_player_sdl_test"};
 };
 
 TEST_F(WavePlayerSdlTest, FilePlaysWholeAndInRealTime) {

@@ -10,6 +10,8 @@
 
 #include "platform/sdl_looping_sound.h"
 
+#include "testing/disk_audio_capture.h"
+
 namespace pavodin {
 namespace {
 
@@ -17,20 +19,9 @@ namespace {
 // sound hardware is needed.
 class SdlSoundDeviceTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    capture_ = ::testing::TempDir() + "sdl_sound_device_test_" + std::to_string(getpid()) + ".raw";
-    setenv("SDL_AUDIODRIVER", "disk", 1);
-    setenv("SDL_DISKAUDIOFILE", capture_.c_str(), 1);
-  }
-  void TearDown() override {
-    unsetenv("SDL_AUDIODRIVER");
-    unsetenv("SDL_DISKAUDIOFILE");
-    std::remove(capture_.c_str());
-  }
-
   std::vector<uint8_t> Captured() const {
     std::vector<uint8_t> bytes;
-    if (FILE* f = std::fopen(capture_.c_str(), "rb")) {
+    if (FILE* f = std::fopen(capture_.path().c_str(), "rb")) {
       int c;
       while ((c = std::fgetc(f)) != EOF) bytes.push_back(static_cast<uint8_t>(c));
       std::fclose(f);
@@ -49,7 +40,7 @@ class SdlSoundDeviceTest : public ::testing::Test {
     return done;
   }
 
-  std::string capture_;
+  DiskAudioCapture capture_{"sdl_sound_device_test"};
 };
 
 TEST_F(SdlSoundDeviceTest, PlaysBlocksInOrderAndReportsEachOnce) {
