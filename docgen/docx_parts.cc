@@ -83,25 +83,6 @@ struct CountSink {
 };
 
 template <typename Sink>
-void WriteEscaped(std::string_view text, Sink& sink) {
-  size_t start = 0;
-  for (size_t i = 0; i < text.size(); ++i) {
-    const char* entity;
-    switch (text[i]) {
-      case '&': entity = "&amp;"; break;
-      case '<': entity = "&lt;"; break;
-      case '>': entity = "&gt;"; break;
-      case '"': entity = "&quot;"; break;
-      default: continue;
-    }
-    sink.Append(text.substr(start, i - start));
-    sink.Append(entity);
-    start = i + 1;
-  }
-  sink.Append(text.substr(start));
-}
-
-template <typename Sink>
 void WriteRunText(std::string_view text, Sink& sink) {
   size_t i = 0;
   while (i < text.size()) {
@@ -123,7 +104,7 @@ void WriteRunText(std::string_view text, Sink& sink) {
       const bool keep_blanks = part.front() == ' ' || part.back() == ' ' ||
                                part.find("  ") != std::string_view::npos;
       sink.Append(keep_blanks ? "<w:t xml:space=\"preserve\">" : "<w:t>");
-      WriteEscaped(part, sink);
+      WriteXmlEscaped(part, sink);
       sink.Append("</w:t>");
       i = j;
     }

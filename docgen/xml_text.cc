@@ -36,21 +36,11 @@ void AppendXmlSafeText(std::string_view utf8, bool keep_breaks, std::string* out
 }
 
 void AppendXmlEscaped(std::string_view text, std::string* out) {
-  size_t start = 0;
-  for (size_t i = 0; i < text.size(); ++i) {
-    const char* entity = nullptr;
-    switch (text[i]) {
-      case '&': entity = "&amp;"; break;
-      case '<': entity = "&lt;"; break;
-      case '>': entity = "&gt;"; break;
-      case '"': entity = "&quot;"; break;
-      default: continue;
-    }
-    out->append(text.substr(start, i - start));
-    out->append(entity);
-    start = i + 1;
-  }
-  out->append(text.substr(start));
+  struct {
+    std::string* out;
+    void Append(std::string_view s) { out->append(s); }
+  } sink{out};
+  WriteXmlEscaped(text, sink);
 }
 
 }  // namespace pavodin
